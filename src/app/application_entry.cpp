@@ -1,0 +1,30 @@
+#include "app/application_entry.h"
+
+#include "app/widget.h"
+#include "platform/single_application.h"
+
+#include <QDir>
+
+#include <memory>
+
+int runKorvane(int argc, char** argv) {
+    SingleApplication app(argc, argv);
+    if (app.isRunning())
+        return 1;
+
+    // Every relative path of the tool resolves against the executable's own directory.
+    QString path = app.applicationFilePath();
+    path.truncate(path.lastIndexOf(QLatin1Char('/')));
+    QDir::setCurrent(path);
+
+    int exitCode = 0;
+    {
+        auto widget = std::make_unique<Widget>(nullptr);
+        widget->showNormal();
+        widget->startUI();
+        exitCode = app.exec();
+    }
+    // The widget hands its controller to deleteLater(); no event loop runs any more to do it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return exitCode;
+}

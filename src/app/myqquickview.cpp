@@ -1,0 +1,72 @@
+#include "app/myqquickview.h"
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QQuickItem>
+
+myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
+    // The window is translucent; the scene's own pixels shape it.
+    setClearColor(Qt::transparent);
+    isAudioEnabled = true;
+    profileSettings.clear();
+    currentProfile = 0;
+
+    // key-name table
+
+    for (auto& player : mediaPlayers)
+        player = createMediaPlayer();
+    for (QMediaPlayer* looping : {mediaPlayers[0], mediaPlayers[1]}) {
+        connect(looping, &QMediaPlayer::mediaStatusChanged, this,
+                [this](QMediaPlayer::MediaStatus status) {
+                    if (status == QMediaPlayer::EndOfMedia)
+                        playMedia_Background();
+                });
+    }
+
+    apConfigSettings =
+        new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
+    for (int n = 1; n <= profileCount; ++n)
+        profileSettings.append(new QSettings(QStringLiteral("./modules/setting/p%1.bin").arg(n),
+                                             QSettings::IniFormat));
+}
+
+myQQuickView::~myQQuickView() {
+    // Deleting a settings object writes what is still pending to its file.
+    qDeleteAll(profileSettings);
+    delete apConfigSettings;
+}
+
+QMediaPlayer* myQQuickView::createMediaPlayer() {
+    auto* player = new QMediaPlayer(this);
+    player->setAudioOutput(new QAudioOutput(this));
+    return player;
+}
+
+void myQQuickView::invokeOnRoot(const char* function, const QVariantList& arguments) {
+    QObject* root = rootObject();
+    if (!root)
+        return;
+    switch (arguments.size()) {
+    case 0:
+        QMetaObject::invokeMethod(root, function, Qt::QueuedConnection);
+        break;
+    case 2:
+        QMetaObject::invokeMethod(root, function, Qt::QueuedConnection,
+                                  Q_ARG(QVariant, arguments[0]), Q_ARG(QVariant, arguments[1]));
+        break;
+    default:
+        qWarning("invokeOnRoot: unsupported argument count");
+    }
+}
+
+void myQQuickView::initUI() {
+    invokeOnRoot("initUI");
+}
+
+void myQQuickView::runUI() {
+    invokeOnRoot("run");
+}
+
+void myQQuickView::detectKeyboard(bool isDown, uchar usbCode) {
+    invokeOnRoot("detectKeyboard", {QVariant(isDown), QVariant(int(usbCode))});
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QQuickWidget>
+#include <QSettings>
+#include <QVariant>
+
+#include <array>
+
+class Hid_Thread;
+class QMediaPlayer;
+
+// The scene view, and at the same time the controller whose slots the scene calls as ui_View.
+// Its slots are defined in the folder of their concern.
+class myQQuickView : public QQuickWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int mediaPlayerCount = 5;
+    static constexpr int profileCount = 6;
+
+    explicit myQQuickView(QWidget* parent = nullptr);
+    ~myQQuickView() override;
+
+    // Queues detectKeyboard(isDown, usbCode) on the scene root.
+    void detectKeyboard(bool isDown, uchar usbCode);
+
+    Hid_Thread* hidThread = nullptr;
+    bool isAudioEnabled = true;
+    std::array<QMediaPlayer*, mediaPlayerCount> mediaPlayers{};
+    QSettings* apConfigSettings = nullptr;
+    QList<QSettings*> profileSettings;
+    int currentProfile = 0;
+
+public slots:
+    // --- device state report ---
+
+    // --- scene start-up ---
+    void initUI();
+    void runUI();
+
+    // --- sound ---
+    void setEnableAudio(bool isEnable);
+    void playMedia_Index(uchar index);
+    void playMedia_Background();
+    void clearAllMedia();
+
+    // --- application configuration, profiles, languages, image path ---
+
+    // --- macro library ---
+
+    // --- key definitions ---
+
+    // --- macro encoding ---
+
+    // --- device commands: set ---
+
+    // --- device commands: macro ---
+
+    // --- device commands: set (continued) ---
+
+    // --- device commands: get ---
+
+private:
+    void invokeOnRoot(const char* function, const QVariantList& arguments = {});
+    QMediaPlayer* createMediaPlayer();
+};

@@ -1,0 +1,48 @@
+#include "app/ui_controler.h"
+
+#include "app/myqquickview.h"
+#include "app/widget.h"
+
+#include <QQmlContext>
+
+void Ui_Controler::setupUi(Widget* target) {
+    if (target->objectName().isEmpty())
+        target->setObjectName(QStringLiteral("Widget"));
+    form = target;
+    form->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    form->setWindowOpacity(1.0);
+    form->setAttribute(Qt::WA_TranslucentBackground, true);
+    form->setStyleSheet(QStringLiteral("background:transparent;"));
+
+    view = new myQQuickView(form);
+    view->setObjectName(QStringLiteral("ui_View"));
+    view->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
+
+    // The scene never calls the native side while it is being created, so these come after.
+    QQmlContext* context = view->rootContext();
+    context->setContextProperty(QStringLiteral("ui_View"), view.data());
+    // context property "hid"
+    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+
+    form->resize(view->size());
+    retranslateUi(form);
+}
+
+void Ui_Controler::retranslateUi(Widget* target) {
+    target->setWindowTitle(QStringLiteral("Korvane Keyboard 1.0"));
+}
+
+void Ui_Controler::onMinimize() {
+    if (form)
+        form->close();
+}
+
+void Ui_Controler::onXChanged(int x) {
+    if (form)
+        form->move(form->pos() + QPoint(x, 0));
+}
+
+void Ui_Controler::onYChanged(int y) {
+    if (form)
+        form->move(form->pos() + QPoint(0, y));
+}

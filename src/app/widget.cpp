@@ -1,0 +1,47 @@
+#include "app/widget.h"
+
+#include "app/myqquickview.h"
+#include "app/ui_controler.h"
+#include "app/user_event.h"
+#include "platform/udev_device_monitor.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+Widget::Widget(QWidget* parent) : QWidget(parent) {
+    ui = new Ui_Controler;
+    ui->setupUi(this);
+
+    deviceTimer.setInterval(2048);
+    deviceTimer.setSingleShot(true);
+    deviceTimer.setTimerType(Qt::PreciseTimer);
+
+    setDeviceMonitor(std::make_unique<UdevDeviceMonitor>());
+}
+
+Widget::~Widget() {
+    ui->deleteLater();
+}
+
+void Widget::startUI() {
+    ui->view->initUI();
+    QCoreApplication::postEvent(this, new UserEvent(UserEvent::runSceneTag));
+}
+
+void Widget::setDeviceMonitor(std::unique_ptr<DeviceMonitor> monitor) {
+    deviceMonitor = std::move(monitor);
+    connect(deviceMonitor.get(), &DeviceMonitor::deviceChanged, this, &Widget::onDeviceChange);
+}
+
+void Widget::customEvent(QEvent* e) {
+    if (e->type() == UserEvent::eventType && dynamic_cast<UserEvent*>(e) &&
+        static_cast<UserEvent*>(e)->userType == UserEvent::runSceneTag)
+        ui->view->runUI();
+}
+
+void Widget::onDeviceChange() {
+    // The native result of a device-change message is always 0 when it reaches us.
+    const long result = 0;
+    qDebug() << "r =" << result;
+    deviceTimer.start();
+}

@@ -1,0 +1,5 @@
+#include "app/application_entry.h"
+
+int main(int argc, char** argv) {
+    return runKorvane(argc, argv);
+}
