@@ -1,0 +1,8 @@
+import QtQuick
+
+Rectangle {
+    width: 1000
+    height: 600
+    radius: 12
+    color: "#cc101418"
+}
