@@ -1,13 +1,14 @@
 #include "app/application_entry.h"
 
 #include "app/widget.h"
+#include "platform/hid_backend.h"
 #include "platform/single_application.h"
 
 #include <QDir>
 
 #include <memory>
 
-int runKorvane(int argc, char** argv) {
+int runKorvane(int argc, char** argv, std::shared_ptr<HidBackend> hidBackend) {
     SingleApplication app(argc, argv);
     if (app.isRunning())
         return 1;
@@ -19,7 +20,7 @@ int runKorvane(int argc, char** argv) {
 
     int exitCode = 0;
     {
-        auto widget = std::make_unique<Widget>(nullptr);
+        auto widget = std::make_unique<Widget>(nullptr, std::move(hidBackend));
         widget->showNormal();
         widget->startUI();
         exitCode = app.exec();

@@ -34,6 +34,7 @@ public:
 
 public slots:
     // --- device state report ---
+    void syncIsFwState();
 
     // --- scene start-up ---
     void initUI();
@@ -60,6 +61,7 @@ public slots:
     // --- device commands: set (continued) ---
 
     // --- device commands: get ---
+    QString ui_80H_GetFWVersion();
 
 private:
     void invokeOnRoot(const char* function, const QVariantList& arguments = {});

@@ -21,7 +21,7 @@ void Ui_Controler::setupUi(Widget* target) {
     // The scene never calls the native side while it is being created, so these come after.
     QQmlContext* context = view->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), view.data());
-    // context property "hid"
+    context->setContextProperty(QStringLiteral("hid"), &form->deviceLink());
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
 
     form->resize(view->size());

@@ -8,18 +8,26 @@
 #include <QCoreApplication>
 #include <QDebug>
 
-Widget::Widget(QWidget* parent) : QWidget(parent) {
+Widget::Widget(QWidget* parent, std::shared_ptr<HidBackend> hidBackend)
+    : QWidget(parent), hid(std::move(hidBackend)) {
+    hid.owner = this;
     ui = new Ui_Controler;
     ui->setupUi(this);
+    ui->view->hidThread = &hid;
 
     deviceTimer.setInterval(2048);
     deviceTimer.setSingleShot(true);
     deviceTimer.setTimerType(Qt::PreciseTimer);
+    connect(&deviceTimer, &QTimer::timeout, this, &Widget::checkDevice);
 
     setDeviceMonitor(std::make_unique<UdevDeviceMonitor>());
+    checkDevice();
 }
 
 Widget::~Widget() {
+    // Nothing may touch the device link once it is gone.
+    hid.stopListen();
+    hid.waitForTransfers();
     ui->deleteLater();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "device/dev_found.h"
+#include "device/hid_thread.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -7,6 +10,7 @@
 
 class Ui_Controler;
 class DeviceMonitor;
+class HidBackend;
 
 // The single top-level window. It owns the native side and turns bursts of device-change
 // notifications into one device scan, 2048 ms after the last notification.
@@ -14,7 +18,8 @@ class Widget : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Widget(QWidget* parent = nullptr);
+    // The device link talks to the keyboard through `hidBackend`; without one, through hidapi.
+    explicit Widget(QWidget* parent = nullptr, std::shared_ptr<HidBackend> hidBackend = nullptr);
     ~Widget() override;
 
     void startUI();
@@ -23,6 +28,11 @@ public:
     void setDeviceMonitor(std::unique_ptr<DeviceMonitor> monitor);
     const QTimer& deviceWatchTimer() const { return deviceTimer; }
     Ui_Controler* controler() const { return ui; }
+    Hid_Thread& deviceLink() { return hid; }
+    const QList<DevFound>& foundDevices() const { return devFoundList; }
+
+public slots:
+    void checkDevice();
 
 protected:
     void customEvent(QEvent* e) override;
@@ -32,5 +42,7 @@ private:
 
     QTimer deviceTimer;
     Ui_Controler* ui = nullptr;
+    Hid_Thread hid;
+    QList<DevFound> devFoundList;
     std::unique_ptr<DeviceMonitor> deviceMonitor;
 };

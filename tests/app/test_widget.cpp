@@ -44,6 +44,8 @@ private slots:
         auto fake = std::make_unique<DeviceMonitor>();
         monitor = fake.get();
         widget->setDeviceMonitor(std::move(fake));
+        // The first device scan has queued its report to the scene; deliver it before the test.
+        QCoreApplication::sendPostedEvents(root(), QEvent::MetaCall);
     }
 
     void cleanup() {

@@ -1,0 +1,3 @@
+#include "device/lang_file_valid.h"
+
+std::atomic<bool> isLangFileValid{true};

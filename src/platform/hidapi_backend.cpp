@@ -1,0 +1,63 @@
+#include "platform/hidapi_backend.h"
+
+#include <hidapi.h>
+
+namespace {
+
+hid_device* device(HidHandle* handle) {
+    return reinterpret_cast<hid_device*>(handle);
+}
+
+} // namespace
+
+HidapiBackend::HidapiBackend() {
+    // hidapi initialises itself on first use too; doing it here keeps that off the worker threads.
+    hid_init();
+}
+
+// hid_exit is left out on purpose: another backend object of the process may still be in use.
+HidapiBackend::~HidapiBackend() = default;
+
+QList<HidInterfaceInfo> HidapiBackend::enumerate(unsigned short vendorId,
+                                                 unsigned short productId) {
+    QList<HidInterfaceInfo> result;
+    hid_device_info* list = hid_enumerate(vendorId, productId);
+    for (const hid_device_info* entry = list; entry; entry = entry->next)
+        result.append(
+            {QByteArray(entry->path), entry->usage_page, entry->usage, entry->interface_number});
+    hid_free_enumeration(list);
+    return result;
+}
+
+HidHandle* HidapiBackend::open(const QByteArray& path) {
+    return reinterpret_cast<HidHandle*>(hid_open_path(path.constData()));
+}
+
+int HidapiBackend::setNonblocking(HidHandle* handle, int nonblock) {
+    return hid_set_nonblocking(device(handle), nonblock);
+}
+
+int HidapiBackend::sendFeatureReport(HidHandle* handle, const unsigned char* data, size_t length) {
+    return hid_send_feature_report(device(handle), data, length);
+}
+
+int HidapiBackend::getFeatureReport(HidHandle* handle, unsigned char* data, size_t length) {
+    return hid_get_feature_report(device(handle), data, length);
+}
+
+int HidapiBackend::write(HidHandle* handle, const unsigned char* data, size_t length) {
+    return hid_write(device(handle), data, length);
+}
+
+int HidapiBackend::read(HidHandle* handle, unsigned char* data, size_t length) {
+    return hid_read(device(handle), data, length);
+}
+
+int HidapiBackend::readTimeout(HidHandle* handle, unsigned char* data, size_t length,
+                               int milliseconds) {
+    return hid_read_timeout(device(handle), data, length, milliseconds);
+}
+
+void HidapiBackend::close(HidHandle* handle) {
+    hid_close(device(handle));
+}

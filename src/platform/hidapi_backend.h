@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/hid_backend.h"
+
+// Production backend: every call goes unchanged to hidapi's hidraw implementation.
+class HidapiBackend : public HidBackend {
+public:
+    HidapiBackend();
+    ~HidapiBackend() override;
+
+    QList<HidInterfaceInfo> enumerate(unsigned short vendorId, unsigned short productId) override;
+    HidHandle* open(const QByteArray& path) override;
+    int setNonblocking(HidHandle* handle, int nonblock) override;
+    int sendFeatureReport(HidHandle* handle, const unsigned char* data, size_t length) override;
+    int getFeatureReport(HidHandle* handle, unsigned char* data, size_t length) override;
+    int write(HidHandle* handle, const unsigned char* data, size_t length) override;
+    int read(HidHandle* handle, unsigned char* data, size_t length) override;
+    int readTimeout(HidHandle* handle, unsigned char* data, size_t length,
+                    int milliseconds) override;
+    void close(HidHandle* handle) override;
+};
