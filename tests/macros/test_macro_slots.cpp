@@ -2,6 +2,7 @@
 #include "macro_folder.h"
 #include "macros/key_name_table.h"
 
+#include <QSettings>
 #include <QTest>
 
 class TestMacroSlots : public QObject {
@@ -44,6 +45,11 @@ private slots:
         QCOMPARE(view->deleteMacroIni(name), QVariant(false));
         QCOMPARE(view->loadMacroIniConfig(name), QVariantList{});
         QCOMPARE(view->saveMacroIni(name, lines), QVariant(false));
+        // A macro made again under a deleted one's name starts empty.
+        QCOMPARE(view->createMacroIni(), name);
+        QCOMPARE(view->loadMacroIni(name), QStringList{});
+        const QSettings file(folder->macroPath("Macro. 001.bin"), QSettings::IniFormat);
+        QCOMPARE(file.childGroups(), QStringList{"config"});
     }
 
     void configNeedsBothValues() {
