@@ -1,4 +1,5 @@
 #include "app/myqquickview.h"
+#include "macros/key_name_table.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
@@ -11,7 +12,7 @@ myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
     profileSettings.clear();
     currentProfile = 0;
 
-    // key-name table
+    fillKeyNameMap();
 
     for (auto& player : mediaPlayers)
         player = createMediaPlayer();

@@ -49,10 +49,18 @@ public slots:
     // --- application configuration, profiles, languages, image path ---
 
     // --- macro library ---
+    QVariant createMacroIni();
+    QVariant deleteMacroIni(QVariant name);
+    QStringList getMacroIniNames();
+    QVariant saveMacroIni(QVariant name, QStringList macros);
+    QStringList loadMacroIni(QVariant name);
+    QVariantList loadMacroIniConfig(QVariant name);
+    void setMacroIniConfig(QVariant name, QVariantList config);
 
     // --- key definitions ---
 
     // --- macro encoding ---
+    QList<uchar> macroIncode(QStringList macros);
 
     // --- device commands: set ---
 
