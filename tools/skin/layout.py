@@ -1,0 +1,42 @@
+"""Where the scene puts things, in window pixels: the images are drawn to fit these places."""
+
+WINDOW = (1000, 600)
+
+# Silhouette of the window body (left, top, right, bottom) and its cut corners
+# (top-left, top-right, bottom-right, bottom-left).
+BODY = (0, 0, 1000, 600)
+BODY_CORNERS = (16, 16, 16, 16)
+CORNER_ACCENT = 48
+
+# The page area of the device view: (171, 96), 759 x 442.
+PAGE_AREA = (171, 96, 171 + 759, 96 + 442)
+# Dotted hairlines between the side columns and the page area.
+FUNC_COLUMN_RULE_X = 164
+PROFILE_COLUMN_RULE_X = 933
+
+# Top bar: container at (8, 8); the two buttons 5 pixels in from its ends.
+TOP_BUTTON = 22
+TOP_BUTTON_MARGIN = 5
+
+# Profile menu: entries from 25 pixels below the container's top, 26 apart.
+PROFILE_ENTRY = (48, 25)
+PROFILE_FIRST_Y = 25
+PROFILE_PITCH = 26
+
+# Key pictures: keys sit on a 31-pixel pitch with 2-pixel gaps (the function row 8 pixels
+# higher); the picture spans 693 x 192 from (23, 97) of the key definition and key lighting
+# pages, inside the picture area at (1, 68), 738 x 250.
+KEY_UNIT = 31
+KEY_GAP = 2
+KEY_PICTURE = (23, 97, 23 + 693, 97 + 192)
+KEY_AREA = (1, 68, 1 + 738, 68 + 250)
+
+# Settings page: the text-colour box at (27, 185), 270 x 176.
+SETTINGS_TEXT_BOX = (27, 185, 27 + 270, 185 + 176)
+SETTINGS_ROWS_Y = (40, 73, 106, 139)
+SETTINGS_CONTROL_X = 139
+
+# Macro page (its own coordinates; the page sits 46 pixels lower in the page area).
+MACRO_PAGE_SHIFT = 46
+MACRO_LISTS = ((119, 55), (468, 55))
+FILE_LIST = (151, 200)
