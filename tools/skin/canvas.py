@@ -39,6 +39,32 @@ def chamfer_rect(x0, y0, x1, y1, corners, inset=0.0):
     ]
 
 
+def inset_polygon(points, d):
+    """Moves every edge of a simple polygon, listed clockwise on screen, `d` pixels inwards
+    and joins the moved edges again (mitred corners)."""
+    if d == 0:
+        return list(points)
+    n = len(points)
+    lines = []
+    for i in range(n):
+        (x0, y0), (x1, y1) = points[i], points[(i + 1) % n]
+        length = math.hypot(x1 - x0, y1 - y0)
+        ux, uy = (x1 - x0) / length, (y1 - y0) / length
+        nx, ny = -uy, ux
+        lines.append(((x0 + nx * d, y0 + ny * d), (ux, uy)))
+    out = []
+    for i in range(n):
+        (px, py), (ux, uy) = lines[i - 1]
+        (qx, qy), (vx, vy) = lines[i]
+        cross = ux * vy - uy * vx
+        if abs(cross) < 1e-9:
+            out.append((qx, qy))
+            continue
+        k = ((qx - px) * vy - (qy - py) * vx) / cross
+        out.append((px + ux * k, py + uy * k))
+    return out
+
+
 class Shape:
     """Something that can draw its own coverage mask, shrunk by an inset."""
 
@@ -75,8 +101,9 @@ class Shape:
 
     @staticmethod
     def polygon(points):
+        """A polygon listed clockwise on screen; insets move its edges inwards."""
         def draw(d, s, inset):
-            d.polygon([(x * s, y * s) for x, y in points], fill=255)
+            d.polygon([(x * s, y * s) for x, y in inset_polygon(points, inset)], fill=255)
         return Shape(draw)
 
     @staticmethod

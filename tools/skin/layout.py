@@ -2,21 +2,28 @@
 
 WINDOW = (1000, 600)
 
-# Silhouette of the window body (left, top, right, bottom) and its cut corners
-# (top-left, top-right, bottom-right, bottom-left).
-BODY = (0, 0, 1000, 600)
-BODY_CORNERS = (16, 16, 16, 16)
+# Silhouette of the window body: its top edge lies 5 pixels down, except for a crown that
+# rises to the window's edge behind the logo. Cut corners: 12 at the top (small enough that
+# the top bar's buttons stay inside), 16 at the bottom.
+BODY_TOP = 5
+BODY_TOP_CUT = 12
+BODY_BOTTOM_CUT = 16
+CROWN = (370, 630)
 CORNER_ACCENT = 48
 
 # The page area of the device view: (171, 96), 759 x 442.
 PAGE_AREA = (171, 96, 171 + 759, 96 + 442)
+PAGE_CORNERS = (0, 12, 0, 12)
 # Dotted hairlines between the side columns and the page area.
 FUNC_COLUMN_RULE_X = 164
 PROFILE_COLUMN_RULE_X = 933
 
-# Top bar: container at (8, 8); the two buttons 5 pixels in from its ends.
+# Top bar: container at (8, 8); the two buttons 5 pixels in from its ends; the logo, 180
+# wide, centred.
+TOP_BAR = (8, 8)
 TOP_BUTTON = 22
 TOP_BUTTON_MARGIN = 5
+LOGO_WIDTH = 180
 
 # Profile menu: entries from 25 pixels below the container's top, 26 apart.
 PROFILE_ENTRY = (48, 25)

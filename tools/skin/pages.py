@@ -7,11 +7,12 @@ import theme as t
 
 
 def _page_plate(size):
+    """A borderless tinted plate of the page well's shape: the well, which stays put while
+    pages slide, draws the outline."""
     w, h = size
     c = Canvas(w, h)
-    shape = Shape.chamfered(0, 0, w, h, (0, 12, 0, 12))
-    glass_plate(c, shape, (18, 24, 33, 120), (8, 11, 16, 150), t.with_alpha(t.STEEL, 200), sheen=False)
-    c.hline_fading(0, w // 2, 0, t.with_alpha(t.CYAN_SOFT, 200), 10)
+    shape = Shape.chamfered(0, 0, w, h, L.PAGE_CORNERS)
+    c.fill(shape, vertical_gradient(c.size, [(0, (18, 24, 33, 110)), (1, (8, 11, 16, 140))]))
     return c
 
 
@@ -80,7 +81,7 @@ def settings_background(size):
     w, h = size
     c = Canvas(w, h)
     shape = Shape.chamfered(0, 0, w, h, (0, 10, 10, 0))
-    glass_plate(c, shape, (20, 27, 37, 244), (9, 12, 18, 248), t.STEEL_LIGHT)
+    glass_plate(c, shape, (20, 27, 37, 250), (9, 12, 18, 252), t.STEEL_LIGHT)
     c.fill(Shape.rect(w - 3, 12, w - 1, h - 12), t.with_alpha(t.CYAN_SOFT, 200))
     c.hline_fading(0, w - 30, 28, t.with_alpha(t.STEEL, 220), 6)
     c.fill(Shape.rect(0, 0, 4, 28), t.CYAN)

@@ -5,8 +5,8 @@ The highlight and text greys are the scene's built-in colours (highlight #00FFFF
 """
 
 # Glass: the window body and the panels laid on it. The alpha lets the desktop show through.
-GLASS_TOP = (16, 22, 31, 222)
-GLASS_BOTTOM = (7, 9, 13, 236)
+GLASS_TOP = (16, 22, 31, 208)
+GLASS_BOTTOM = (7, 9, 13, 226)
 PANEL = (14, 19, 27, 168)
 PANEL_DEEP = (5, 7, 11, 200)
 WELL = (3, 5, 8, 215)

@@ -15,9 +15,21 @@ import layout as L
 import theme as t
 
 
+def body_outline():
+    w, h = L.WINDOW
+    top, cut, low = L.BODY_TOP, L.BODY_TOP_CUT, L.BODY_BOTTOM_CUT
+    c0, c1 = L.CROWN
+    return [
+        (0, top + cut), (cut, top),
+        (c0, top), (c0 + top, 0), (c1 - top, 0), (c1, top),
+        (w - cut, top), (w, top + cut),
+        (w, h - low), (w - low, h),
+        (low, h), (0, h - low),
+    ]
+
+
 def body_shape():
-    x0, y0, x1, y1 = L.BODY
-    return Shape.chamfered(x0, y0, x1, y1, L.BODY_CORNERS)
+    return Shape.polygon(body_outline())
 
 
 def background(size):
@@ -25,7 +37,7 @@ def background(size):
     fine diagonal grain, all clipped to the silhouette."""
     c = Canvas(*size)
     body = body_shape()
-    c.fill(body, vertical_gradient(size, [(0, t.GLASS_TOP), (0.55, (10, 14, 20, 228)), (1, t.GLASS_BOTTOM)]))
+    c.fill(body, vertical_gradient(size, [(0, t.GLASS_TOP), (0.55, (10, 14, 20, 216)), (1, t.GLASS_BOTTOM)]))
     _top_light(c)
     _grain(c)
     c.clip_to(body.mask(size))
@@ -65,37 +77,39 @@ def frame_background(size):
 
 
 def _corner_accents(c, body):
-    """Cyan along each cut corner and a short run of the adjoining edges."""
+    """Cyan along each cut corner and a short run of the adjoining edges, and along the top of
+    the crown."""
     w, h = c.size
-    ring = body.ring(c.size, 0, 1)
     run = L.CORNER_ACCENT
+    c0, c1 = L.CROWN
     keep = Canvas(w, h)
-    for x0, y0 in ((0, 0), (w - run, 0), (w - run, h - run), (0, h - run)):
-        keep.fill(Shape.rect(x0, y0, x0 + run, y0 + run), (255, 255, 255, 255))
-    accent = ImageChops.multiply(ring, keep.img.getchannel("A"))
+    for box in ((0, 0, run, run), (w - run, 0, w, run), (w - run, h - run, w, h), (0, h - run, run, h),
+                (c0 + 20, 0, c1 - 20, 2)):
+        keep.fill(Shape.rect(*box), (255, 255, 255, 255))
+    accent = ImageChops.multiply(body.ring(c.size, 0, 1), keep.img.getchannel("A"))
     c.glow(accent, t.with_alpha(t.CYAN, 200), 2.5, clip=body.mask(c.size))
     c.paint(accent, t.CYAN)
-    # Short ticks on the long edges, halfway along.
+    # Short ticks on the bottom edge, either side of the middle.
     for x in (w // 2 - 60, w // 2 + 40):
         c.hline(x, x + 20, h - 1, t.CYAN_SOFT)
 
 
-def _page_well(c):
+def page_well_shape():
+    """The page area's outline; the page backgrounds share it."""
     x0, y0, x1, y1 = L.PAGE_AREA
-    well = Shape.rect(x0 - 1, y0 - 1, x1 + 1, y1 + 1)
-    c.fill(well, (2, 4, 7, 70))
-    c.stroke(well, t.with_alpha(t.STEEL, 150))
-    _brackets(c, (x0 - 1, y0 - 1, x1 + 1, y1 + 1), 10, t.CYAN_DIM)
+    return Shape.chamfered(x0, y0, x1, y1, L.PAGE_CORNERS)
 
 
-def _brackets(c, box, leg, colour):
-    """Corner brackets: L-shaped one-pixel marks on the four corners of a box."""
-    x0, y0, x1, y1 = box
-    for x, y, dx, dy in ((x0, y0, 1, 1), (x1 - 1, y0, -1, 1), (x1 - 1, y1 - 1, -1, -1), (x0, y1 - 1, 1, -1)):
-        hx = x if dx > 0 else x - leg + 1
-        c.hline(hx, hx + leg, y, colour)
-        vy = y if dy > 0 else y - leg + 1
-        c.vline(x, vy, vy + leg, colour)
+def _page_well(c):
+    """A recess under the page area that frames whichever page slides into it."""
+    well = page_well_shape()
+    c.fill(well, (2, 4, 7, 60))
+    c.stroke(well, t.with_alpha(t.STEEL, 170))
+    x0, y0, x1, y1 = L.PAGE_AREA
+    c.hline(x0, x0 + 40, y0, t.CYAN_SOFT)
+    c.vline(x0, y0, y0 + 24, t.CYAN_SOFT)
+    c.hline(x1 - 40, x1, y1 - 1, t.CYAN_SOFT)
+    c.vline(x1 - 1, y1 - 24, y1, t.CYAN_SOFT)
 
 
 def _column_rules(c):
@@ -134,21 +148,26 @@ def decoration(size, mirror=False):
 
 
 def logo(size, hot):
-    """The maker's mark: an angular emblem and the name in spaced capitals."""
+    """The maker's mark: an angular emblem and the name in spaced capitals, centred together."""
     w, h = size
     c = Canvas(w, h)
+    name, fnt, spacing, gap, emblem_w = "KORVANE", font(13), 3, 8, 16
+    text_w = sum(fnt.getlength(ch) for ch in name) + spacing * (len(name) - 1)
+    x = round((w - emblem_w - gap - text_w) / 2)
+    top, bottom = 3, h - 3
+    mid = (top + bottom) / 2
     emblem = Shape.union(
-        Shape.polygon([(4, 3), (9, 3), (9, 17), (4, 17)]),
-        Shape.polygon([(10.5, 10), (17, 3), (22.5, 3), (16, 10), (22.5, 17), (17, 17)]),
+        Shape.polygon([(x, top), (x + 4, top), (x + 4, bottom), (x, bottom)]),
+        Shape.polygon([(x + 5.5, mid), (x + 11, top), (x + 16, top), (x + 10.5, mid),
+                       (x + 16, bottom), (x + 11, bottom)]),
     )
-    text_colour = t.CYAN if hot else t.TEXT_BRIGHT
-    emblem_colour = t.CYAN if hot else t.CYAN_SOFT
     m = emblem.mask(c.size)
     if hot:
         c.glow(m, t.with_alpha(t.CYAN, 230), 3)
-    c.paint(m, emblem_colour)
+    c.paint(m, t.CYAN if hot else t.CYAN_SOFT)
     layer = Canvas(w, h)
-    text_mask = layer.text((w / 2 + 12, h / 2 + 0.5), "KORVANE", font(14), text_colour, spacing=4)
+    text_mask = layer.text((x + emblem_w + gap, h / 2 + 0.5), name, fnt,
+                           t.CYAN if hot else t.TEXT_BRIGHT, anchor="lm", spacing=spacing)
     if hot:
         c.glow(text_mask, t.with_alpha(t.CYAN, 170), 3)
     c.img.alpha_composite(layer.img)
@@ -159,18 +178,28 @@ def logo(size, hot):
 
 
 def top_bar(size):
-    """The strip across the top: dark glass that hangs from the window's top edge, with room
-    for the settings button at the left, the close button at the right and the logo between."""
+    """The strip across the top: dark glass with room for the settings button at the left and
+    the close button at the right, and a recessed bay in the middle where the logo sits."""
     w, h = size
     c = Canvas(w, h)
     shape = Shape.chamfered(0, 0, w, h, (6, 6, 10, 10))
     glass_plate(c, shape, (26, 34, 45, 230), (12, 16, 22, 235), t.STEEL)
-    # A cyan underline beneath the logo, fading out to the sides.
-    c.hline_fading(w // 2 - 150, w // 2 + 150, h - 1, t.CYAN_SOFT, 90)
-    c.hline_fading(w // 2 - 100, w // 2 + 100, h - 2, t.with_alpha(t.CYAN, 70), 60)
-    # Sockets behind the two buttons.
-    for x in (L.TOP_BUTTON_MARGIN, w - L.TOP_BUTTON_MARGIN - L.TOP_BUTTON):
-        c.vline(x + L.TOP_BUTTON + 4, 4, h - 4, t.with_alpha(t.STEEL, 160))
+    x0, x1 = L.CROWN[0] - L.TOP_BAR[0] - 10, L.CROWN[1] - L.TOP_BAR[0] + 10
+    bay = Shape.polygon([(x0, 0), (x1, 0), (x1 - h + 2, h - 2), (x0 + h - 2, h - 2)])
+    c.fill(bay, vertical_gradient(c.size, [(0, (2, 3, 5, 235)), (1, (8, 11, 15, 235))]))
+    c.fill(Shape.polyline([(x0 + 0.5, 0.5), (x0 + h - 1.5, h - 1.5)], 1), t.with_alpha(t.STEEL_LIGHT, 200))
+    c.fill(Shape.polyline([(x1 - 0.5, 0.5), (x1 - h + 1.5, h - 1.5)], 1), t.with_alpha(t.STEEL_LIGHT, 200))
+    c.hline_fading(x0 + h - 2, x1 - h + 2, h - 2, t.CYAN_SOFT, 70)
+    c.hline_fading(x0 - 60, x0, h - 1, t.with_alpha(t.CYAN_DIM, 160), 40)
+    c.hline_fading(x1, x1 + 60, h - 1, t.with_alpha(t.CYAN_DIM, 160), 40)
+    # Sockets beside the two buttons.
+    left = L.TOP_BUTTON_MARGIN + L.TOP_BUTTON + 4
+    right = w - L.TOP_BUTTON_MARGIN - L.TOP_BUTTON - 5
+    for x in (left, right):
+        c.vline(x, 4, h - 4, t.with_alpha(t.STEEL, 170))
+    for i in range(3):
+        c.fill(Shape.polygon([(left + 8 + i * 5, h - 6), (left + 11 + i * 5, h - 6),
+                              (left + 14 + i * 5, 6), (left + 11 + i * 5, 6)]), t.with_alpha(t.STEEL, 110))
     return c
 
 
