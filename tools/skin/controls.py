@@ -71,28 +71,29 @@ def number_field(size):
     return c
 
 
-def swatch_frame(size, cells=7, cell_w=21, margin=2):
-    """A rail of seven cells (21 wide, sharing their one-pixel borders) with caps at the ends."""
+def swatch_frame(size):
+    """A recessed rail that the seven colour swatches fill."""
     w, h = size
     c = Canvas(w, h)
-    x1 = margin + cells * (cell_w - 1) + 1
-    c.fill(Shape.rect(margin, 0, x1, h), (3, 5, 8, 200))
-    for i in range(cells + 1):
-        c.vline(margin + i * (cell_w - 1), 0, h, t.STEEL)
-    c.hline(margin, x1, 0, t.STEEL)
-    c.hline(margin, x1, h - 1, t.STEEL)
-    for x in (0, x1 + 1):
-        c.vline(x, 4, h - 4, t.with_alpha(t.CYAN_DIM, 230))
+    shape = Shape.rect(0, 0, w, h)
+    c.fill(shape, (3, 5, 8, 220))
+    c.stroke(shape, t.STEEL)
+    c.hline(1, 12, h - 1, t.CYAN_SOFT)
     return c
 
 
 def palette_strip(size):
+    """The palette's frame: the gradient (which the scene lays over its middle rows) with a
+    scale of ticks at every eighth above and below it."""
     w, h = size
     c = Canvas(w, h)
-    c.img.alpha_composite(horizontal_gradient(c.size, PALETTE_STOPS))
-    shape = Shape.rect(0, 0, w, h)
-    c.stroke(shape, t.with_alpha(t.STEEL, 200))
-    c.hline(1, w - 1, 1, (255, 255, 255, 40))
+    c.fill(Shape.rect(0, 0, w, h), (3, 5, 8, 230))
+    c.img.alpha_composite(horizontal_gradient(c.size, PALETTE_STOPS).crop((0, 0, w, h - 6)), (0, 3))
+    c.stroke(Shape.rect(0, 0, w, h), t.STEEL)
+    for k in range(9):
+        x = min(round(k * (w - 1) / 8), w - 1)
+        c.vline(x, 0, 3, t.STEEL_LIGHT)
+        c.vline(x, h - 3, h, t.STEEL_LIGHT)
     return c
 
 

@@ -25,9 +25,10 @@ TOP_BUTTON = 22
 TOP_BUTTON_MARGIN = 5
 LOGO_WIDTH = 180
 
-# Profile menu: entries from 25 pixels below the container's top, 26 apart.
+# Profile menu at (936, 60): entries from 85 pixels below the container's top, 26 apart; the
+# decoration over the right column lies across the container's head.
 PROFILE_ENTRY = (48, 25)
-PROFILE_FIRST_Y = 25
+PROFILE_FIRST_Y = 85
 PROFILE_PITCH = 26
 
 # Key pictures: keys sit on a 31-pixel pitch with 2-pixel gaps (the function row 8 pixels
@@ -38,12 +39,16 @@ KEY_GAP = 2
 KEY_PICTURE = (23, 97, 23 + 693, 97 + 192)
 KEY_AREA = (1, 68, 1 + 738, 68 + 250)
 
-# Settings page: the text-colour box at (27, 185), 270 x 176.
+# Bottom bar: the connection readout (light and firmware text) sits at the right end of the
+# container's top rows.
+READOUT = (904, 2, 981, 18)
+
+# Settings page: the text-colour box at (27, 185), 270 x 176; the scene outlines it itself.
 SETTINGS_TEXT_BOX = (27, 185, 27 + 270, 185 + 176)
 SETTINGS_ROWS_Y = (40, 73, 106, 139)
 SETTINGS_CONTROL_X = 139
 
-# Macro page (its own coordinates; the page sits 46 pixels lower in the page area).
-MACRO_PAGE_SHIFT = 46
+# Macro page, in its own coordinates (the page and its background sit 46 pixels lower in the
+# page area, and so does the back lighting page).
 MACRO_LISTS = ((119, 55), (468, 55))
 FILE_LIST = (151, 200)

@@ -62,7 +62,6 @@ def macro_background(size):
     """The macro page sits lower; its two lists get a shared rail above them."""
     c = _page_plate(size)
     for x, y in L.MACRO_LISTS:
-        y += L.MACRO_PAGE_SHIFT
         w, h = L.FILE_LIST
         c.hline_fading(x - 6, x + w + 6, y - 10, t.with_alpha(t.STEEL_LIGHT, 200), 20)
         c.fill(Shape.rect(x - 6, y - 11, x + 30, y - 9), t.with_alpha(t.CYAN_SOFT, 220))
@@ -71,7 +70,7 @@ def macro_background(size):
 
 def common_background(size):
     c = _page_plate(size)
-    _header_rule(c, 52 + L.MACRO_PAGE_SHIFT)
+    _header_rule(c, 40)
     return c
 
 
@@ -89,8 +88,9 @@ def settings_background(size):
         c.fill(Shape.polygon([(18, y + 8), (22, y + 11.5), (18, y + 15)]), t.with_alpha(t.CYAN_DIM, 230))
         c.hline(26, L.SETTINGS_CONTROL_X - 8, y + 22, t.with_alpha(t.STEEL_DARK, 255))
     x0, y0, x1, y1 = L.SETTINGS_TEXT_BOX
-    box = Shape.chamfered(x0, y0, x1, y1, (8, 0, 8, 0))
-    c.fill(box, (3, 5, 8, 160))
-    c.stroke(box, t.with_alpha(t.STEEL, 230))
-    c.hline_fading(x0 + 8, x1 - 40, y0, t.with_alpha(t.CYAN_SOFT, 220), 20)
+    c.fill(Shape.rounded(x0, y0, x1, y1, 3), (3, 5, 8, 150))
+    c.hline_fading(x0 + 4, x1 - 60, y0 + 1, t.with_alpha(t.CYAN_SOFT, 200), 20)
+    # A dotted rail leading to the reset and apply buttons below the box.
+    for x in range(x0, x0 + 120, 4):
+        c.hline(x, x + 2, y1 + 22, t.with_alpha(t.STEEL, 180))
     return c

@@ -100,7 +100,7 @@ def window(settings_open=False):
         text(win, (83, 96 + i * 42 + 18), label, (0, 255, 255, 255) if i == 0 else (170, 170, 170, 255))
     put(win, "list_pf/listPfContainer.png", (936, 60))
     for i in range(6):
-        y = 85 + i * 26
+        y = 60 + 85 + i * 26
         put(win, f"list_pf/profileSW_{1 if i == 0 else 0}.png", (940, y))
         put(win, f"list_pf/profileFW_{1 if i == 2 else 0}.png", (940, y))
         text(win, (964, y + 12), f"P0{i + 1}", (0, 255, 255, 255) if i in (0, 2) else (170, 170, 170, 255))
@@ -121,8 +121,8 @@ def window(settings_open=False):
     put(win, "frame/decoration1.png", (78, 93), centre=True)
     put(win, "frame/decoration2.png", (923, 93), centre=True)
     put(win, "list_dn/listDnContainer.png", (9, 547))
-    ImageDraw.Draw(win).rounded_rectangle([930, 547 + 15, 939, 547 + 19], 2, fill=(0, 255, 0, 255))
-    text(win, (944, 547 + 17), "V1.05", anchor="lm", size=10)
+    ImageDraw.Draw(win).rounded_rectangle([953, 538 + 15, 962, 538 + 19], 2, fill=(0, 255, 0, 255))
+    text(win, (966, 538 + 17), "1.05", anchor="lm", size=10)
     put(win, "list_up/listUpContainer.png", (8, 8))
     put(win, f"list_up/applicationSetting_{int(settings_open)}.png", (13, 5))
     put(win, "list_up/applicationMinimize_0.png", (1000 - 8 - 5 - 22, 5))
@@ -133,34 +133,47 @@ def window(settings_open=False):
 
 
 def settings(win):
+    """The settings page as the scene lays it out."""
     panel = Image.new("RGBA", (340, 420), (0, 0, 0, 0))
     put(panel, "list_center/globalsettingBackground.png", (0, 0))
-    text(panel, (330, 14), "3.1.0817", anchor="rm", size=10)
-    for i, (label, value) in enumerate([("SOUND", "ON"), ("ANIMATION", "ON"), ("LANGUAGE", "English"),
-                                        ("BACKGROUND", "【 OFF 】")]):
+    text(panel, (325, 18), "3.1.0817", anchor="rm", size=11)
+    for i, (label, value) in enumerate([("SOUND", "ON"), ("ANIMATION", "ON"), ("LANGUAGE", "English")]):
         y = 40 + i * 33
-        text(panel, (30, y + 11), label, (0, 255, 255, 255), anchor="lm")
+        text(panel, (27, y + 11), label, (0, 255, 255, 255), anchor="lm")
         put(panel, "common/slider_BASE.png", (139, y))
         text(panel, (149, y + 11), value, anchor="lm")
         text(panel, (280, y + 11), "▼", anchor="rm")
-    put(panel, "common/draw_paletteIndex.png", (127, 220))
+    text(panel, (27, 139 + 11), "BACKGROUND", (0, 255, 255, 255), anchor="lm")
+    put(panel, "common/checkbox_0.png", (139, 139 + 3))
+    text(panel, (161, 139 + 11), "【 OFF 】", anchor="lm")
+    box = Image.new("RGBA", (270, 176), (0, 0, 0, 0))
+    d = ImageDraw.Draw(box)
+    d.rounded_rectangle([0, 0, 269, 175], 3, outline=(170, 170, 170, 90))
+    text(box, (10, 9), "TEXT COLOR", (0, 255, 255, 255), anchor="lt")
+    text(box, (10, 46), "COLOR", anchor="lm")
+    put(box, "common/draw_paletteIndex.png", (100, 35))
     colours = [(255, 255, 255), (255, 200, 150), (255, 180, 0), (200, 200, 100), (200, 170, 255),
                (255, 180, 180), (160, 190, 160)]
-    d = ImageDraw.Draw(panel)
     for i, c in enumerate(colours):
-        x = 127 + 2 + i * 20
-        d.rectangle([x + 3, 223, x + 17, 237], fill=c + (255,))
-    put(panel, "common/draw_palette.png", (40, 260))
+        x = 100 + 1 + i * 21
+        d.rectangle([x, 36, x + 18, 54], fill=c + (255,), outline=(170, 170, 170, 255) if i == 0 else None,
+                    width=2)
+    put(box, "common/draw_palette.png", (100, 65))
+    from canvas import horizontal_gradient
+    from controls import PALETTE_STOPS
+    box.alpha_composite(horizontal_gradient((96, 15), PALETTE_STOPS), (100, 68))
     for i, ch in enumerate("RGB"):
-        text(panel, (150 + i * 50, 270), ch, anchor="lm")
-        put(panel, "common/draw_inputValue.png", (160 + i * 50 - 2, 260))
-        text(panel, (160 + i * 50 + 17, 270), "255")
-    put(panel, "common/slider_BASE.png", (124, 315))
+        x = 100 + i * 58
+        text(box, (x, 106), ch, anchor="lm")
+        put(box, "common/draw_inputValue.png", (x + 13, 96))
+        text(box, (x + 13 + 19, 106), "255")
+    text(box, (10, 141), "BRIGHTNESS", anchor="lm")
+    put(box, "common/slider_BASE.png", (97, 130))
     for i in range(7):
-        put(panel, f"common/slider_FILLER_{1 if i < 5 else 0}.png", (129 + i * 20, 316))
-    put(panel, "common/fram_2btn.png", (157, 370))
-    put(panel, "common/reset_0.png", (161, 374))
-    put(panel, "common/apply_0.png", (229, 374))
+        put(box, f"common/slider_FILLER_{1 if i < 5 else 0}.png", (102 + i * 20, 131))
+    panel.alpha_composite(box, (27, 185))
+    put(panel, "common/reset_0.png", (163, 371))
+    put(panel, "common/apply_1.png", (233, 371))
     win.alpha_composite(panel, (5, 27))
 
 

@@ -204,12 +204,18 @@ def top_bar(size):
 
 
 def bottom_bar(size):
-    """The status strip along the bottom edge."""
+    """The status strip along the bottom edge, with a socket for the connection readout at
+    the right end of its top rows."""
     w, h = size
     c = Canvas(w, h)
-    shape = Shape.chamfered(0, 0, w, h, (10, 10, 6, 6))
+    shape = Shape.chamfered(0, 0, w, h, (0, 0, 8, 8))
     glass_plate(c, shape, (22, 29, 39, 225), (10, 13, 19, 235), t.STEEL)
     c.hline_fading(w // 2 - 170, w // 2 + 170, 0, t.CYAN_SOFT, 100)
+    x0, y0, x1, y1 = L.READOUT
+    socket = Shape.chamfered(x0, y0, x1, y1, (0, 0, 0, 6))
+    c.fill(socket, (2, 3, 5, 230))
+    c.stroke(socket, t.with_alpha(t.STEEL_DARK, 255))
+    c.hline(x0 + 6, x1, y1, t.with_alpha(t.STEEL, 200))
     # Fine ticks, a measure along the strip's lower edge.
     for i, x in enumerate(range(40, w - 40, 12)):
         c.vline(x, h - 5 - (2 if i % 5 == 0 else 0), h - 3, t.with_alpha(t.STEEL, 140))
@@ -244,19 +250,34 @@ def close_button(size, hot):
 
 
 def profile_container(size):
-    """The profile column: a plate with a header notch, the six entry slots and a grip."""
+    """The profile column: a head with a badge (the right decoration lies across it), the six
+    entry slots and a grip."""
     w, h = size
     c = Canvas(w, h)
     shape = Shape.chamfered(0, 0, w, h, (8, 0, 8, 0))
     glass_plate(c, shape, (20, 27, 36, 200), (10, 14, 20, 215), t.STEEL)
-    c.hline(6, w - 6, L.PROFILE_FIRST_Y - 4, t.with_alpha(t.STEEL, 200))
-    last = L.PROFILE_FIRST_Y + 5 * L.PROFILE_PITCH + L.PROFILE_ENTRY[1]
-    c.hline(6, w - 6, last + 3, t.with_alpha(t.STEEL, 200))
+    first = L.PROFILE_FIRST_Y
+    last = first + 5 * L.PROFILE_PITCH + L.PROFILE_ENTRY[1]
+    c.hline(6, w - 6, first - 5, t.with_alpha(t.STEEL, 200))
+    c.hline(6, w - 6, last + 4, t.with_alpha(t.STEEL, 200))
+    _badge(c, w / 2, (first - 5 + 26) / 2 + 8)
     for i in range(3):
-        y = last + 16 + i * 5
-        c.hline(w // 2 - 8, w // 2 + 8, y, t.with_alpha(t.STEEL_LIGHT, 120))
+        c.hline(w // 2 - 8, w // 2 + 8, last + 10 + i * 3, t.with_alpha(t.STEEL_LIGHT, 110))
     c.vline(w - 3, 12, h - 12, t.with_alpha(t.CYAN_DIM, 120))
     return c
+
+
+def _badge(c, cx, cy):
+    """A hexagonal badge: an outline ring around a small lit core."""
+    def hexagon(r):
+        return [(cx + r * math.cos(math.radians(a)), cy + r * math.sin(math.radians(a)))
+                for a in range(-90, 270, 60)]
+    outer, inner = Shape.polygon(hexagon(11)), Shape.polygon(hexagon(9.6))
+    ring = ImageChops.subtract(outer.mask(c.size), inner.mask(c.size))
+    c.paint(ring, t.with_alpha(t.STEEL_LIGHT, 220))
+    core = Shape.polygon(hexagon(5)).mask(c.size)
+    c.glow(core, t.with_alpha(t.CYAN, 160), 2.5)
+    c.paint(core, t.CYAN_SOFT)
 
 
 def profile_entry(size, current):
