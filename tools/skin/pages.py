@@ -13,7 +13,28 @@ def _page_plate(size):
     c = Canvas(w, h)
     shape = Shape.chamfered(0, 0, w, h, L.PAGE_CORNERS)
     c.fill(shape, vertical_gradient(c.size, [(0, (18, 24, 33, 110)), (1, (8, 11, 16, 140))]))
+    _dot_grid(c, 8)
+    _hatch(c, w - 62, h - 14)
     return c
+
+
+def _dot_grid(c, pitch):
+    """A faint grid of single-pixel dots, fading out towards the bottom."""
+    w, h = c.size
+    dots = Canvas(w, h)
+    for y in range(pitch // 2, h, pitch):
+        alpha = int(20 * (1 - y / h))
+        for x in range(pitch // 2, w, pitch):
+            dots.img.putpixel((x, y), (120, 150, 175, alpha))
+    c.img.alpha_composite(dots.img)
+
+
+def _hatch(c, x, y, count=6):
+    """A short run of slanted strokes: a maker's mark in a corner."""
+    for i in range(count):
+        x0 = x + i * 5
+        c.fill(Shape.polygon([(x0, y + 6), (x0 + 2, y + 6), (x0 + 6, y), (x0 + 4, y)]),
+               t.with_alpha(t.STEEL, 150))
 
 
 def _header_rule(c, y):
@@ -27,8 +48,12 @@ def _keyboard_case(c):
     c.fill(case, vertical_gradient(c.size, [(0, (4, 6, 9, 200)), (1, (10, 13, 18, 200))]))
     c.stroke(case, t.with_alpha(t.STEEL, 220))
     c.stroke(case, (0, 0, 0, 150), inset=1)
-    # A lighter lip along the case's top edge.
+    # A lighter lip along the case's top edge, and the glow of the keyboard's light strip
+    # along its bottom edge.
     c.hline_fading(x0, x1, y0 - 11, t.with_alpha(t.STEEL_LIGHT, 200), 60)
+    strip = Shape.rect(x0 + 40, y1 + 8, x1 - 40, y1 + 9)
+    c.glow(strip.mask(c.size), t.with_alpha(t.CYAN, 190), 3, clip=case.mask(c.size, 1))
+    c.hline_fading(x0 + 20, x1 - 20, y1 + 8, t.with_alpha(t.CYAN_SOFT, 230), 120)
     # Status lights over the keypad, as on the keyboard itself.
     for i in range(3):
         cx = x1 - 90 + i * 31 + 14

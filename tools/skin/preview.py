@@ -177,6 +177,29 @@ def settings(win):
     win.alpha_composite(panel, (5, 27))
 
 
+def pages():
+    """The four page backgrounds in the page well, side by side (the macro and back lighting
+    pages sit 46 pixels lower, as in the scene)."""
+    backgrounds = [("fnKeydefineBackground", 0), ("fnMacroBackground", 46), ("fnColorBackground", 0),
+                   ("fnCommonBackground", 46)]
+    out = Image.new("RGBA", (2 * 780, 2 * 460), (0, 0, 0, 255))
+    for i, (name, dy) in enumerate(backgrounds):
+        win = Image.new("RGBA", (1000, 600), (0, 0, 0, 0))
+        put(win, "background.png", (0, 0))
+        put(win, "frame/frameBackground.png", (0, 0))
+        page = Image.new("RGBA", (759, 442), (0, 0, 0, 0))
+        put(page, f"list_center/{name}.png", (0, dy))
+        if name == "fnMacroBackground":
+            for x, y in ((119, 55), (468, 55)):
+                put(page, "common/filelist_BASE.png", (x, y + dy))
+                for r in range(1, 5):
+                    put(page, "common/draw_line.png", (x, y + dy + r * 20 - 1))
+        win.alpha_composite(page, (171, 96))
+        part = win.crop((160, 86, 940, 546))
+        out.alpha_composite(part, ((i % 2) * 780, (i // 2) * 460))
+    return out
+
+
 def sheet():
     images = all_images()
     cols, cell_w, pad = 6, 170, 10
@@ -208,6 +231,7 @@ def main():
         backdrop.alpha_composite(window(settings_open), (40, 40))
         backdrop.save(os.path.join(out, name))
     sheet().save(os.path.join(out, "sheet.png"))
+    pages().save(os.path.join(out, "pages.png"))
 
 
 if __name__ == "__main__":
