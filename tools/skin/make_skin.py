@@ -6,21 +6,37 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from PIL import ImageChops  # noqa: E402
+
 from catalogue import all_images  # noqa: E402
+from window import body_shape  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+# Images that cover the whole window: nothing of them may show outside its silhouette, or the
+# desktop around the window would be tinted.
+WINDOW_LAYERS = ("background.png", "frame/frameBackground.png")
+
+
+def check_silhouette(path, canvas):
+    outside = body_shape().mask(canvas.size).point(lambda v: 255 if v == 0 else 0)
+    leak = ImageChops.multiply(canvas.img.getchannel("A"), outside).getextrema()[1]
+    if leak:
+        raise SystemExit(f"{path}: pixels outside the window outline (alpha up to {leak})")
 
 
 def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(REPO, "modules", "img", "skin1")
-    for path, size, painter, _why in all_images():
+    images = all_images()
+    for path, size, painter, _why in images:
         canvas = painter(size)
         if canvas.size != size:
             raise SystemExit(f"{path}: drawn {canvas.size}, expected {size}")
+        if path in WINDOW_LAYERS:
+            check_silhouette(path, canvas)
         target = os.path.join(out_dir, path)
         os.makedirs(os.path.dirname(target), exist_ok=True)
         canvas.save(target)
-    print(f"{len(all_images())} images in {out_dir}")
+    print(f"{len(images)} images in {out_dir}")
 
 
 if __name__ == "__main__":
