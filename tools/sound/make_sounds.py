@@ -62,7 +62,8 @@ def background_track():
     for i in range(mix.length):
         mix.left[i] += arps.left[i]
         mix.right[i] += arps.right[i]
-    mix.normalise(0.8)
+    # Quieter than the effects, which play over it.
+    mix.normalise(0.55)
     return mix
 
 
