@@ -201,25 +201,23 @@ def pages():
 
 
 def sheet():
-    images = all_images()
-    cols, cell_w, pad = 6, 170, 10
-    small = [p for p, s, *_ in images if s[0] <= 200 and s[1] <= 270]
+    """Every image up to 200 x 270 on a checkerboard, each under its file name."""
+    cols, cell_w, cell_h, pad = 6, 170, 100, 10
+    small = [p for p, s, *_ in all_images() if s[0] <= 200 and s[1] <= 270]
     rows = (len(small) + cols - 1) // cols
-    img = Image.new("RGBA", (cols * cell_w + pad, rows * 90 + pad), (0, 0, 0, 255))
+    img = Image.new("RGBA", (cols * cell_w + pad, rows * cell_h + pad), (0, 0, 0, 255))
     d = ImageDraw.Draw(img)
     for y in range(0, img.height, 8):
         for x in range(0, img.width, 8):
-            if (x // 8 + y // 8) % 2:
-                d.rectangle([x, y, x + 7, y + 7], fill=(90, 90, 90, 255))
-            else:
-                d.rectangle([x, y, x + 7, y + 7], fill=(140, 140, 140, 255))
+            grey = 90 if (x // 8 + y // 8) % 2 else 140
+            d.rectangle([x, y, x + 7, y + 7], fill=(grey, grey, grey, 255))
     for i, path in enumerate(small):
         part = load(path)
-        if part.height > 70:
-            part = part.resize((part.width * 70 // part.height, 70))
-        x, y = pad + (i % cols) * cell_w, pad + (i // cols) * 90
-        img.alpha_composite(part, (x, y))
-        text(img, (x, y + 80), os.path.basename(path), (255, 255, 255, 255), size=9, anchor="lm")
+        if part.height > cell_h - 20:
+            part = part.resize((part.width * (cell_h - 20) // part.height, cell_h - 20))
+        x, y = pad + (i % cols) * cell_w, pad + (i // cols) * cell_h
+        text(img, (x, y + 4), os.path.basename(path), (255, 255, 255, 255), size=9, anchor="lm")
+        img.alpha_composite(part, (x, y + 12))
     return img
 
 
