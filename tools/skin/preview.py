@@ -20,19 +20,19 @@ SKIN = os.path.join(REPO, "modules", "img", "skin1")
 
 # A 104-key layout on the 31-pixel pitch: rows of (key type, label, gap before in pixels).
 ROWS = [
-    (0, [(1, "Esc", 0), (1, "F1", 33), (1, "F2", 2), (1, "F3", 2), (1, "F4", 2), (1, "F5", 17),
+    (0, [(1, "Esc", 0), (1, "F1", 33), (1, "F2", 2), (1, "F3", 2), (1, "F4", 2), (1, "F5", 18),
          (1, "F6", 2), (1, "F7", 2), (1, "F8", 2), (1, "F9", 17), (1, "F10", 2), (1, "F11", 2),
-         (1, "F12", 2), (1, "Prt", 9), (1, "Scr", 2), (1, "Pau", 2)]),
-    (39, [(1, "`", 0)] + [(1, c, 2) for c in "1234567890-="] + [(9, "Back", 2), (1, "Ins", 9),
-         (1, "Hom", 2), (1, "Pgu", 2), (1, "Num", 8), (1, "/", 2), (1, "*", 2), (1, "-", 2)]),
-    (70, [(2, "Tab", 0)] + [(1, c, 2) for c in "QWERTYUIOP[]"] + [(12, "\\", 2), (1, "Del", 9),
-         (1, "End", 2), (1, "Pgd", 2), (1, "7", 8), (1, "8", 2), (1, "9", 2), (11, "+", 2)]),
+         (1, "F12", 2), (1, "Prt", 10), (1, "Scr", 2), (1, "Pau", 2)]),
+    (39, [(1, "`", 0)] + [(1, c, 2) for c in "1234567890-="] + [(9, "Back", 2), (1, "Ins", 10),
+         (1, "Hom", 2), (1, "Pgu", 2), (1, "Num", 10), (1, "/", 2), (1, "*", 2), (1, "-", 2)]),
+    (70, [(2, "Tab", 0)] + [(1, c, 2) for c in "QWERTYUIOP[]"] + [(12, "\\", 2), (1, "Del", 10),
+         (1, "End", 2), (1, "Pgd", 2), (1, "7", 10), (1, "8", 2), (1, "9", 2), (11, "+", 2)]),
     (101, [(3, "Caps", 0)] + [(1, c, 2) for c in "ASDFGHJKL;'"] + [(81, "Enter", 2),
-          (1, "4", 108), (1, "5", 2), (1, "6", 2)]),
-    (132, [(4, "Shift", 0)] + [(1, c, 2) for c in "ZXCVBNM,./"] + [(7, "Shift", 2), (1, "▲", 40),
-          (1, "1", 39), (1, "2", 2), (1, "3", 2), (11, "Ent", 2)]),
-    (163, [(5, "Ctrl", 0), (5, "Win", 2), (5, "Alt", 2), (6, "Space", 2), (5, "Alt", 2), (5, "Fn", 2),
-          (5, "App", 2), (5, "Ctrl", 2), (1, "◄", 9), (1, "▼", 2), (1, "►", 2), (10, "0", 8),
+          (1, "4", 111), (1, "5", 2), (1, "6", 2)]),
+    (132, [(4, "Shift", 0)] + [(1, c, 2) for c in "ZXCVBNM,./"] + [(7, "Shift", 2), (1, "▲", 41),
+          (1, "1", 41), (1, "2", 2), (1, "3", 2), (11, "Ent", 2)]),
+    (163, [(5, "Ctrl", 0), (5, "Win", 2), (5, "Alt", 2), (6, "Space", 1), (5, "Alt", 2), (5, "Fn", 2),
+          (5, "App", 2), (5, "Ctrl", 1), (1, "◄", 10), (1, "▼", 2), (1, "►", 2), (10, "0", 10),
           (1, ".", 2)]),
 ]
 
@@ -70,24 +70,43 @@ def desktop(size):
     return img
 
 
-def keyboard(canvas, origin, frame_keys=(), changed_keys=()):
-    ox, oy = origin
+def key_places():
+    """(x, y, key type, label) of every key: from the hardware definition when the tree has
+    one, else from the layout above."""
+    hwdef = os.path.join(REPO, "modules", "setting", "HWDef.bin")
+    if os.path.exists(hwdef):
+        places = []
+        for line in open(hwdef, encoding="utf-8"):
+            key, _, value = line.partition("=")
+            fields = [f.strip().strip('"') for f in value.split(",")]
+            if key.strip().isdigit() and len(fields) == 7 and fields[3] != "0":
+                places.append((int(fields[1]), int(fields[2]), int(fields[3]), fields[4].replace("\\\\", "\\")))
+        return places
+    places = []
     for y, keys in ROWS:
         x = 0
         for key_type, label, gap in keys:
             x += gap
-            w, _ = KEY_TYPES[key_type][0]
-            put(canvas, f"model_kb/k{key_type}-0.png", (ox + x, oy + y))
-            hot = label in frame_keys
-            if hot or label in changed_keys:
-                frame = load(f"model_kb/k{key_type}-1.png")
-                if not hot:
-                    frame.putalpha(frame.getchannel("A").point(lambda v: v // 2))
-                canvas.alpha_composite(frame, (ox + x, oy + y))
-            h = KEY_TYPES[key_type][0][1]
-            colour = (0, 255, 255, 255) if label in changed_keys else (170, 170, 170, 255)
-            text(canvas, (ox + x + w / 2, oy + y + h / 2 - 1), label, colour)
-            x += w
+            places.append((x, y, key_type, label))
+            x += KEY_TYPES[key_type][0][0]
+    return places
+
+
+def keyboard(canvas, origin, frame_keys=(), changed_keys=()):
+    """Key caps with labels; frames on the keys under the pointer and, at half strength, on
+    changed keys."""
+    ox, oy = origin
+    for x, y, key_type, label in key_places():
+        w, h = KEY_TYPES[key_type][0]
+        put(canvas, f"model_kb/k{key_type}-0.png", (ox + x, oy + y))
+        hot = label in frame_keys
+        if hot or label in changed_keys:
+            frame = load(f"model_kb/k{key_type}-1.png")
+            if not hot:
+                frame.putalpha(frame.getchannel("A").point(lambda v: v // 2))
+            canvas.alpha_composite(frame, (ox + x, oy + y))
+        colour = (0, 255, 255, 255) if label in changed_keys else (170, 170, 170, 255)
+        text(canvas, (ox + x + w / 2, oy + y + h / 2 - 1), label, colour)
 
 
 def window(settings_open=False):
