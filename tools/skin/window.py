@@ -162,14 +162,16 @@ def logo(size, hot):
                        (x + 16, bottom), (x + 11, bottom)]),
     )
     m = emblem.mask(c.size)
-    if hot:
-        c.glow(m, t.with_alpha(t.CYAN, 230), 3)
-    c.paint(m, t.CYAN if hot else t.CYAN_SOFT)
     layer = Canvas(w, h)
     text_mask = layer.text((x + emblem_w + gap, h / 2 + 0.5), name, fnt,
                            t.CYAN if hot else t.TEXT_BRIGHT, anchor="lm", spacing=spacing)
+    # A dark halo keeps the mark legible while it floats over the desktop at start-up.
+    c.glow(ImageChops.lighter(m, text_mask), (0, 0, 0, 255), 2.5)
+    c.glow(ImageChops.lighter(m, text_mask), (0, 0, 0, 200), 1)
     if hot:
+        c.glow(m, t.with_alpha(t.CYAN, 230), 3)
         c.glow(text_mask, t.with_alpha(t.CYAN, 170), 3)
+    c.paint(m, t.CYAN if hot else t.CYAN_SOFT)
     c.img.alpha_composite(layer.img)
     return c
 
