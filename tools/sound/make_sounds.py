@@ -97,18 +97,18 @@ def _shaker(mix, start, seed):
 
 
 def power_on():
-    mix = Mix(1.9, stereo=False)
+    mix = Mix(2.3, stereo=False)
     rise = sweep(PAD, 70, 440, 0.95, swell(0.6, 0.25, 0.75))
     mix.add(0, lowpass(rise, 2200), 0.32)
     air = noise(1.0, seed=1)
-    air = lowpass(highpass(air, 400), lambda t: 300 + 3200 * (t / 1.0) ** 2)
-    mix.add(0, shape(air, swell(0.8, 0.2, 0.8)), 0.15)
+    air = lowpass(highpass(air, 400), lambda t: 300 + 3200 * (t / 1.0) ** 2, poles=2)
+    mix.add(0, shape(air, swell(0.8, 0.2, 0.8)), 0.2)
     hit = int(0.9 * RATE)
-    for name, gain, pan in (("A3", 0.16, 0), ("E4", 0.12, -0.3), ("A4", 0.11, 0.3), ("C5", 0.09, -0.2),
-                            ("E5", 0.08, 0.2)):
-        voice = tone(PAD, note_hz(name), 1.0, exp_decay(0.01, 0.28), vibrato=(5, 3))
-        mix.add(hit, lowpass(voice, 3000), gain, pan)
-    mix.add(hit, bell(note_hz("E6"), 1.0, 0.22), 0.10)
+    for name, gain in (("A3", 0.16), ("E4", 0.12), ("A4", 0.11), ("C5", 0.09), ("E5", 0.08)):
+        voice = tone(PAD, note_hz(name), 1.4, exp_decay(0.01, 0.24), vibrato=(5, 3))
+        mix.add(hit, lowpass(voice, 3000), gain)
+    mix.add(hit, bell(note_hz("E6"), 1.4, 0.22), 0.10)
+    mix.fade_out(0.15)
     mix.normalise(0.85)
     return mix
 
@@ -116,30 +116,31 @@ def power_on():
 def page_switch():
     mix = Mix(0.3, stereo=False)
     air = noise(0.3, seed=2)
-    air = lowpass(highpass(air, 500), lambda t: 900 + 9000 * t / 0.3)
-    mix.add(0, shape(air, swell(0.12, 0.16, 0.12)), 0.5)
-    blip = sweep(SINE, 1100, 1650, 0.09, exp_decay(0.003, 0.025))
-    mix.add(int(0.06 * RATE), blip, 0.22)
+    air = lowpass(highpass(air, 300), lambda t: 600 + 3400 * t / 0.3, poles=2)
+    mix.add(0, shape(air, swell(0.12, 0.16, 0.12)), 0.6)
+    blip = sweep(SINE, 1100, 1650, 0.12, exp_decay(0.003, 0.025))
+    mix.add(int(0.06 * RATE), blip, 0.3)
+    mix.fade_out(0.03)
     mix.normalise(0.7)
     return mix
 
 
 def logo_chime():
-    mix = Mix(0.9, stereo=False)
-    mix.add(0, bell(note_hz("E6"), 0.9, 0.16), 0.5)
-    mix.add(int(0.085 * RATE), bell(note_hz("B6"), 0.8, 0.14), 0.4)
+    mix = Mix(1.1, stereo=False)
+    mix.add(0, bell(note_hz("E6"), 1.1, 0.14), 0.5)
+    mix.add(int(0.085 * RATE), bell(note_hz("B6"), 1.0, 0.12), 0.4)
+    mix.fade_out(0.12)
     mix.normalise(0.75)
     return mix
 
 
 def click():
     mix = Mix(0.045, stereo=False)
-    tick = tone(SINE, 2300, 0.045, exp_decay(0.0005, 0.005))
-    mix.add(0, tick, 0.6)
+    mix.add(0, tone(SINE, 2300, 0.045, exp_decay(0.0005, 0.005)), 0.6)
     snap = highpass(noise(0.01, seed=3), 3000)
     mix.add(0, shape(snap, exp_decay(0.0002, 0.0015)), 0.5)
-    body = tone(SINE, 700, 0.03, exp_decay(0.001, 0.006))
-    mix.add(0, body, 0.3)
+    mix.add(0, tone(SINE, 700, 0.045, exp_decay(0.001, 0.006)), 0.3)
+    mix.fade_out(0.01)
     mix.normalise(0.6)
     return mix
 

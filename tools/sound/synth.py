@@ -93,6 +93,15 @@ class Mix:
                 self.left[i] += wet * line_l[i - d]
                 self.right[i] += wet * line_r[i - d]
 
+    def fade_out(self, seconds):
+        """A raised-cosine fade over the last `seconds`, so a sound never ends on a cut."""
+        n = min(int(seconds * RATE), self.length)
+        for k in range(n):
+            g = 0.5 + 0.5 * math.cos(math.pi * (k + 1) / n)
+            i = self.length - n + k
+            self.left[i] *= g
+            self.right[i] *= g
+
     def normalise(self, peak=0.89):
         top = max(max(abs(v) for v in self.left), max(abs(v) for v in self.right)) or 1.0
         k = peak / top
@@ -166,8 +175,10 @@ def noise(seconds, seed):
     return array.array("d", (rng.uniform(-1, 1) for _ in range(int(seconds * RATE))))
 
 
-def lowpass(samples, cutoff_hz):
-    """One-pole low-pass; cutoff may be a function of time."""
+def lowpass(samples, cutoff_hz, poles=1):
+    """Low-pass of `poles` cascaded one-pole stages; cutoff may be a function of time."""
+    for _ in range(poles - 1):
+        samples = lowpass(samples, cutoff_hz)
     out = array.array("d", bytes(8 * len(samples)))
     y = 0.0
     for i, x in enumerate(samples):
