@@ -14,12 +14,8 @@ SUPERSAMPLE = 4
 FONT_DIR = "/usr/share/fonts/truetype/dejavu/"
 
 
-def font(size, bold=True, condensed=False):
-    name = "DejaVuSans"
-    if condensed:
-        name += "Condensed"
-    name += "-Bold.ttf" if bold else ".ttf"
-    return ImageFont.truetype(FONT_DIR + name, size)
+def font(size):
+    return ImageFont.truetype(FONT_DIR + "DejaVuSans-Bold.ttf", size)
 
 
 # ---- outlines -------------------------------------------------------------------------------

@@ -6,6 +6,7 @@ Sizes follow the places the scene gives the images (see layout.py for the window
 from functools import partial
 
 import controls
+from parts import button
 import icons
 import keycaps
 import pages
@@ -93,7 +94,7 @@ def all_images():
     images = list(IMAGES)
     for name, glyph, size, accent in PUSH_BUTTONS:
         for hot in (False, True):
-            painter = partial(controls.push_button, glyph=glyph, hot=hot, accent=accent)
+            painter = partial(button, glyph=glyph, hot=hot, accent=accent)
             images.append((f"common/{name}_{int(hot)}.png", size, painter, "push button"))
     for key_type, (size, why) in KEY_TYPES.items():
         images.append((f"model_kb/k{key_type}-0.png", size, keycaps.cap, why))

@@ -1,8 +1,9 @@
-"""The common controls: slider and drop-down field, cells, lists, fields, palette, check box
-and the push and icon buttons."""
+"""The common controls: slider and drop-down field, cells, list well and row line, number
+field, swatch rail, palette, check box and the frame around a pair of buttons. (The push and
+icon buttons are parts.button.)"""
 
 from canvas import Canvas, Shape, horizontal_gradient, vertical_gradient
-from parts import button, glass_plate
+from parts import glass_plate
 import theme as t
 
 # The palette strip's stops: black, red, yellow, green, cyan, blue, magenta, white, black.
@@ -125,6 +126,3 @@ def two_button_frame(size):
     c.hline(w - 30, w - 6, h - 1, t.CYAN_SOFT)
     return c
 
-
-def push_button(size, glyph, hot, accent=None):
-    return button(size, glyph, hot, accent)

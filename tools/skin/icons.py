@@ -100,8 +100,3 @@ def paste(ox, oy, k):
                         _line(ox, oy, k, [(5.4, 11), (10.6, 11)], 1.2))
     return Shape.union(board, clip, lines)
 
-
-def power(ox, oy, k):
-    arc = Shape.arc(ox + 8 * k, oy + 8.8 * k, 5.4 * k, -50, 230, STROKE * k)
-    stem = _line(ox, oy, k, [(8, 1.6), (8, 8)])
-    return Shape.union(arc, stem)

@@ -1,6 +1,6 @@
 """Backgrounds of the four device pages and of the settings panel."""
 
-from canvas import Canvas, Shape, font, vertical_gradient
+from canvas import Canvas, Shape, vertical_gradient
 from parts import glass_plate
 import layout as L
 import theme as t

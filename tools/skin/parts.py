@@ -31,7 +31,7 @@ def button(size, glyph, hot, accent=None, corners=(4, 0, 4, 0)):
         c.stroke(shape, t.with_alpha(t.CYAN, 60), inset=1)
     else:
         glass_plate(c, shape, (30, 38, 49, 220), (15, 20, 27, 230), t.STEEL)
-    k = min(w, h) / 24 if min(w, h) < 20 else min(1.0, (min(w, h) - 6) / 16)
+    k = min(1.0, (min(w, h) - 6) / 16)  # glyph scale: 16 pixels, less on small buttons
     gx, gy = (w - 16 * k) / 2, (h - 16 * k) / 2
     if accent == "red":
         colour = t.RED if hot else t.with_alpha(t.RED, 190)

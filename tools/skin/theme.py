@@ -7,9 +7,6 @@ The highlight and text greys are the scene's built-in colours (highlight #00FFFF
 # Glass: the window body and the panels laid on it. The alpha lets the desktop show through.
 GLASS_TOP = (16, 22, 31, 208)
 GLASS_BOTTOM = (7, 9, 13, 226)
-PANEL = (14, 19, 27, 168)
-PANEL_DEEP = (5, 7, 11, 200)
-WELL = (3, 5, 8, 215)
 
 # Hairlines.
 STEEL_DARK = (34, 42, 53, 255)
@@ -21,7 +18,6 @@ SHEEN = (255, 255, 255, 22)
 CYAN = (0, 255, 255, 255)
 CYAN_SOFT = (0, 214, 236, 255)
 CYAN_DIM = (0, 128, 150, 255)
-CYAN_GLASS = (0, 255, 255, 40)
 
 # Texts and glyphs.
 TEXT = (170, 170, 170, 255)

@@ -8,7 +8,7 @@ import math
 
 from PIL import ImageChops
 
-from canvas import Canvas, Shape, font, horizontal_gradient, vertical_gradient
+from canvas import Canvas, Shape, font, vertical_gradient
 from parts import glass_plate
 import icons
 import layout as L

@@ -17,7 +17,7 @@ import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from synth import (PAD, PLUCK, RATE, SINE, Mix, adsr, bell, exp_decay, highpass, lowpass,  # noqa: E402
+from synth import (PAD, PLUCK, RATE, SINE, Mix, bell, exp_decay, highpass, lowpass,  # noqa: E402
                    noise, note_hz, shape, sweep, swell, tone)
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))

@@ -201,21 +201,6 @@ def shape(samples, env):
 # ---- envelopes (functions of time in seconds) ----------------------------------------------
 
 
-def adsr(attack, decay, sustain, release, length):
-    """Attack, decay to sustain level, held until `length`, then released."""
-    def env(t):
-        if t < attack:
-            return t / attack
-        if t < attack + decay:
-            return 1 - (1 - sustain) * (t - attack) / decay
-        if t < length:
-            return sustain
-        if t < length + release:
-            return sustain * (1 - (t - length) / release)
-        return 0.0
-    return env
-
-
 def exp_decay(attack, half_life):
     """A fast linear attack, then an exponential fall with the given half-life."""
     k = math.log(2) / half_life
