@@ -3,6 +3,7 @@ field, swatch rail, palette, check box and the frame around a pair of buttons. (
 icon buttons are parts.button.)"""
 
 from canvas import Canvas, Shape, horizontal_gradient, vertical_gradient
+from icons import check
 from parts import glass_plate
 import theme as t
 
@@ -99,7 +100,6 @@ def palette_strip(size):
 
 
 def checkbox(size, checked):
-    from icons import check
     w, h = size
     c = Canvas(w, h)
     shape = Shape.chamfered(0, 0, w, h, (0, 0, 3, 0))

@@ -1,5 +1,7 @@
 """Building blocks shared by the skin's images: glass plates, buttons and icon buttons."""
 
+from PIL import ImageChops
+
 from canvas import Canvas, Shape, vertical_gradient
 import theme as t
 
@@ -14,7 +16,6 @@ def glass_plate(c, shape, top, bottom, border, sheen=True):
 
 def _top_band(shape, size):
     """The inner ring of a shape limited to its upper rows: a highlight catching the light."""
-    from PIL import ImageChops
     ring = shape.ring(size, 1, 1)
     top = Shape.rect(0, 0, size[0], 3).mask(size)
     return ImageChops.multiply(ring, top)

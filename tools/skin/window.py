@@ -6,7 +6,7 @@ Everything outside it stays fully transparent so the desktop shows around the wi
 
 import math
 
-from PIL import ImageChops
+from PIL import ImageChops, ImageFilter
 
 from canvas import Canvas, Shape, font, vertical_gradient
 from parts import glass_plate
@@ -45,10 +45,10 @@ def background(size):
 
 
 def _top_light(c):
+    """A cyan glow falling from above the top edge's middle, where the logo sits."""
     w, h = c.size
     glow = Canvas(w, h)
     glow.fill(Shape.ellipse(w / 2, -40, 360, 150), (0, 150, 175, 40))
-    from PIL import ImageFilter
     glow.img = glow.img.filter(ImageFilter.GaussianBlur(60))
     c.img.alpha_composite(glow.img)
 
