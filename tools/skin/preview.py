@@ -12,7 +12,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from PIL import Image, ImageDraw, ImageFilter  # noqa: E402
 
-from canvas import font  # noqa: E402
+from canvas import font, horizontal_gradient  # noqa: E402
+from controls import PALETTE_STOPS  # noqa: E402
 from catalogue import KEY_TYPES, all_images  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -178,8 +179,6 @@ def settings(win):
         d.rectangle([x, 36, x + 18, 54], fill=c + (255,), outline=(170, 170, 170, 255) if i == 0 else None,
                     width=2)
     put(box, "common/draw_palette.png", (100, 65))
-    from canvas import horizontal_gradient
-    from controls import PALETTE_STOPS
     box.alpha_composite(horizontal_gradient((96, 15), PALETTE_STOPS), (100, 68))
     for i, ch in enumerate("RGB"):
         x = 100 + i * 58
