@@ -32,11 +32,9 @@ PROFILE_FIRST_Y = 85
 PROFILE_PITCH = 26
 
 # Key pictures: keys sit on a 31-pixel pitch with 2-pixel gaps (the function row 8 pixels
-# higher); the picture spans 693 x 192 from (23, 97) of the key definition and key lighting
-# pages, inside the picture area at (1, 68), 738 x 250.
-KEY_UNIT = 31
-KEY_GAP = 2
-KEY_PICTURE = (23, 97, 23 + 693, 97 + 192)
+# higher); the hardware definition's keys span 696 x 192 from (23, 97) of the key definition
+# and key lighting pages, inside the picture area at (1, 68), 738 x 250.
+KEY_PICTURE = (23, 97, 23 + 696, 97 + 192)
 KEY_AREA = (1, 68, 1 + 738, 68 + 250)
 
 # Bottom bar: the connection readout (light and firmware text) sits at the right end of the

@@ -1,6 +1,8 @@
 """Backgrounds of the four device pages and of the settings panel."""
 
-from canvas import Canvas, Shape, vertical_gradient
+from PIL import ImageChops, ImageFilter
+
+from canvas import Canvas, Shape, font, vertical_gradient
 from parts import glass_plate
 import layout as L
 import theme as t
@@ -66,11 +68,21 @@ def _area_marks(c):
         c.hline(x if dx > 0 else x - 7, x + 1 if dx < 0 else x + 8, y, t.with_alpha(t.CYAN_DIM, 220))
 
 
+def _model_mark(c, x, y):
+    """The model name as a large outlined watermark in the page's empty lower corner."""
+    layer = Canvas(*c.size)
+    solid = layer.text((x, y), "Z9", font(96), (255, 255, 255, 255), anchor="rs")
+    outline = ImageChops.subtract(solid, solid.filter(ImageFilter.MinFilter(3)))
+    c.paint(outline, t.with_alpha(t.STEEL_LIGHT, 70))
+    c.hline_fading(x - 260, x, y + 8, t.with_alpha(t.CYAN_DIM, 160), 80)
+
+
 def keydefine_background(size):
     c = _page_plate(size)
     _header_rule(c, 52)
     _area_marks(c)
     _keyboard_case(c)
+    _model_mark(c, size[0] - 30, size[1] - 30)
     return c
 
 
