@@ -9,6 +9,9 @@ BODY_TOP = 5
 BODY_TOP_CUT = 12
 BODY_BOTTOM_CUT = 16
 CROWN = (370, 630)
+# The bottom edge steps up by a few pixels along its middle, answering the crown.
+NOTCH = (420, 580)
+NOTCH_DEPTH = 4
 CORNER_ACCENT = 48
 
 # The page area of the device view: (171, 96), 759 x 442.

@@ -19,11 +19,14 @@ def body_outline():
     w, h = L.WINDOW
     top, cut, low = L.BODY_TOP, L.BODY_TOP_CUT, L.BODY_BOTTOM_CUT
     c0, c1 = L.CROWN
+    n0, n1 = L.NOTCH
+    d = L.NOTCH_DEPTH
     return [
         (0, top + cut), (cut, top),
         (c0, top), (c0 + top, 0), (c1 - top, 0), (c1, top),
         (w - cut, top), (w, top + cut),
         (w, h - low), (w - low, h),
+        (n1, h), (n1 - d, h - d), (n0 + d, h - d), (n0, h),
         (low, h), (0, h - low),
     ]
 
@@ -83,15 +86,13 @@ def _corner_accents(c, body):
     run = L.CORNER_ACCENT
     c0, c1 = L.CROWN
     keep = Canvas(w, h)
+    n0, n1 = L.NOTCH
     for box in ((0, 0, run, run), (w - run, 0, w, run), (w - run, h - run, w, h), (0, h - run, run, h),
-                (c0 + 20, 0, c1 - 20, 2)):
+                (c0 + 20, 0, c1 - 20, 2), (n0 - 20, h - L.NOTCH_DEPTH - 1, n1 + 20, h)):
         keep.fill(Shape.rect(*box), (255, 255, 255, 255))
     accent = ImageChops.multiply(body.ring(c.size, 0, 1), keep.img.getchannel("A"))
     c.glow(accent, t.with_alpha(t.CYAN, 200), 2.5, clip=body.mask(c.size))
     c.paint(accent, t.CYAN)
-    # Short ticks on the bottom edge, either side of the middle.
-    for x in (w // 2 - 60, w // 2 + 40):
-        c.hline(x, x + 20, h - 1, t.CYAN_SOFT)
 
 
 def page_well_shape():
