@@ -65,6 +65,7 @@ public slots:
     // --- device commands: set ---
 
     // --- device commands: macro ---
+    void ui_11H_SetMacroKey(QVariant macroId, QVariant name);
 
     // --- device commands: set (continued) ---
 

@@ -1,7 +1,9 @@
 // The controller's macro slots: the macro library, the encoder and sending a macro to its slot.
 #include "app/myqquickview.h"
+#include "device/hid_thread.h"
 #include "macros/macro_encoder.h"
 #include "macros/macro_library.h"
+#include "macros/macro_overflow_warning.h"
 
 QVariant myQQuickView::createMacroIni() {
     return MacroLibrary().create();
@@ -17,7 +19,13 @@ QStringList myQQuickView::getMacroIniNames() {
 
 QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros) {
     const MacroLibrary library;
-    return library.saveLines(name.toString(), macros);
+    if (!library.saveLines(name.toString(), macros))
+        return false;
+    // The keyboard's copy follows every edit of a macro that owns a slot.
+    const std::optional<MacroConfig> config = library.config(name.toString());
+    if (config && config->index >= 0)
+        ui_11H_SetMacroKey(config->index, name);
+    return true;
 }
 
 QStringList myQQuickView::loadMacroIni(QVariant name) {
@@ -40,4 +48,13 @@ void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config) {
 
 QList<uchar> myQQuickView::macroIncode(QStringList macros) {
     return encodeMacroLines(macros);
+}
+
+void myQQuickView::ui_11H_SetMacroKey(QVariant macroId, QVariant name) {
+    const QList<uchar> encoded = macroIncode(loadMacroIni(name));
+    if (encoded.size() > macroBlockSize)
+        MacroOverflowWarning::show();
+    MacroBlock block = fitMacroBlock(encoded);
+    if (hidThread)
+        hidThread->hid_11H_SetMacroKey(uchar(macroId.toInt() & 0xFF), block.data());
 }
