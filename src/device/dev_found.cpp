@@ -5,11 +5,12 @@
 QList<DevFound> findDevices(Hid_Thread* hid, QList<DevInfo>& table) {
     hid->isConnected = false;
     QList<DevFound> found;
-    // The candidates carry over from one entry to the next within a scan.
-    QString path;
-    QString path2;
     for (qsizetype n = table.size() - 1; n >= 0; --n) {
         const DevInfo& entry = table[n];
+        // Fresh candidates for every entry, so that one device's interface never pairs with
+        // another device's.
+        QString path;
+        QString path2;
         const QList<HidInterfaceInfo> interfaces =
             hid->hidBackend().enumerate(entry.vid, entry.pid);
         for (const HidInterfaceInfo& interface : interfaces) {
