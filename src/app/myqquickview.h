@@ -3,11 +3,14 @@
 #include <QList>
 #include <QQuickWidget>
 #include <QSettings>
+#include <QStringList>
 #include <QVariant>
 
 #include <array>
+#include <memory>
 
 class Hid_Thread;
+class SettingsDialogs;
 class QMediaPlayer;
 
 // The scene view, and at the same time the controller whose slots the scene calls as ui_View.
@@ -31,6 +34,8 @@ public:
     QSettings* apConfigSettings = nullptr;
     QList<QSettings*> profileSettings;
     int currentProfile = 0;
+    // The file dialogs and message boxes of the settings slots; tests put stand-ins here.
+    std::unique_ptr<SettingsDialogs> settingsDialogs;
 
 public slots:
     // --- device state report ---
@@ -47,6 +52,15 @@ public slots:
     void clearAllMedia();
 
     // --- application configuration, profiles, languages, image path ---
+    void saveApConfig(QVariantList apConfigs);
+    QVariantList loadApConfig(bool isDefault = false);
+    QVariantList loadHWDef();
+    void loadProfile(int profile);
+    void saveProfile(int profile);
+    void resetProfile(int profile);
+    QString getCustomFilePath();
+    QVariantMap chkLanguages();
+    QStringList getGlobalStrings(QString langCode);
 
     // --- macro library ---
     QVariant createMacroIni();
@@ -58,6 +72,7 @@ public slots:
     void setMacroIniConfig(QVariant name, QVariantList config);
 
     // --- key definitions ---
+    QVariantList getKeydefine(QVariant matrixId);
 
     // --- macro encoding ---
     QList<uchar> macroIncode(QStringList macros);
@@ -72,6 +87,10 @@ public slots:
     QString ui_80H_GetFWVersion();
 
 private:
+    // Reads and writes of the current profile's file.
+    QVariantList readProfile(const QString& key);
+    void writeProfile(const QString& key, const QVariantList& value);
+
     void invokeOnRoot(const char* function, const QVariantList& arguments = {});
     QMediaPlayer* createMediaPlayer();
 };
