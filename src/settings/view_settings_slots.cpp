@@ -2,6 +2,8 @@
 // languages and the background image.
 #include "app/myqquickview.h"
 
+#include "device/lang_file_valid.h"
+
 #include "settings/app_config.h"
 #include "settings/custom_image_path.h"
 #include "settings/hardware_definition.h"
@@ -78,6 +80,8 @@ QStringList myQQuickView::getGlobalStrings(QString langCode) {
         LanguageFiles::isSafeCode(langCode)
             ? LanguageFiles::read(SettingsPaths::languageFile(langCode))
             : LanguageFiles::Strings{{QString()}, false};
+    // The keyboard is reached only while the chosen language file passes its check.
+    isLangFileValid = language.checksumValid;
     return language.strings;
 }
 
