@@ -1,6 +1,9 @@
 #include "app/myqquickview.h"
 #include "macros/key_name_table.h"
 
+#include "settings/settings_paths.h"
+#include "settings/system_settings_dialogs.h"
+
 #include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QQuickItem>
@@ -24,11 +27,11 @@ myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
                 });
     }
 
-    apConfigSettings =
-        new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
-    for (int n = 1; n <= profileCount; ++n)
-        profileSettings.append(new QSettings(QStringLiteral("./modules/setting/p%1.bin").arg(n),
-                                             QSettings::IniFormat));
+    apConfigSettings = new QSettings(SettingsPaths::apConfigFile(), QSettings::IniFormat);
+    for (int profile = 0; profile < profileCount; ++profile)
+        profileSettings.append(
+            new QSettings(SettingsPaths::profileFile(profile), QSettings::IniFormat));
+    settingsDialogs = std::make_unique<SystemSettingsDialogs>();
 }
 
 myQQuickView::~myQQuickView() {

@@ -3,11 +3,14 @@
 #include <QList>
 #include <QQuickWidget>
 #include <QSettings>
+#include <QStringList>
 #include <QVariant>
 
 #include <array>
+#include <memory>
 
 class Hid_Thread;
+class SettingsDialogs;
 class QMediaPlayer;
 
 // The scene view, and at the same time the controller whose slots the scene calls as ui_View.
@@ -31,6 +34,8 @@ public:
     QSettings* apConfigSettings = nullptr;
     QList<QSettings*> profileSettings;
     int currentProfile = 0;
+    // The file dialogs and message boxes of the settings slots; tests put stand-ins here.
+    std::unique_ptr<SettingsDialogs> settingsDialogs;
 
 public slots:
     // --- device state report ---
@@ -47,6 +52,15 @@ public slots:
     void clearAllMedia();
 
     // --- application configuration, profiles, languages, image path ---
+    void saveApConfig(QVariantList apConfigs);
+    QVariantList loadApConfig(bool isDefault = false);
+    QVariantList loadHWDef();
+    void loadProfile(int profile);
+    void saveProfile(int profile);
+    void resetProfile(int profile);
+    QString getCustomFilePath();
+    QVariantMap chkLanguages();
+    QStringList getGlobalStrings(QString langCode);
 
     // --- macro library ---
     QVariant createMacroIni();
@@ -58,21 +72,53 @@ public slots:
     void setMacroIniConfig(QVariant name, QVariantList config);
 
     // --- key definitions ---
+    QVariantList getKeydefine(QVariant matrixId);
 
     // --- macro encoding ---
     QList<uchar> macroIncode(QStringList macros);
 
     // --- device commands: set ---
+    void ui_01H_SetReportRate(uchar rate);
+    void ui_02H_SetCurrentProfile(int profile);
+    void ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void ui_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4);
+    void ui_07H_SetControlIndicatorLight(uchar effect, uchar frequenty);
+    void ui_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color,
+                           uchar direction);
+    void ui_09H_SetKeyboardMode(uchar mode);
+    void ui_0DH_SetKeyMatrix(QVariantList src512);
+    void ui_0EH_SetKeyOnOff(QVariantList src21);
 
     // --- device commands: macro ---
     void ui_11H_SetMacroKey(QVariant macroId, QVariant name);
 
     // --- device commands: set (continued) ---
+    void ui_12H_SetUserPicture(uchar index, uchar option, QVariantList src512);
+    void ui_13H_SetRecoveryData();
+    void ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue);
+    void ui_15H_SetBackLEDType(uchar effect, uchar speed, uchar light, uchar color,
+                               uchar direction);
 
     // --- device commands: get ---
     QString ui_80H_GetFWVersion();
+    QVariant ui_81H_GetReportRate();
+    QVariant ui_82H_GetCurrentProfile();
+    QVariantList ui_83H_GetKeyboardoption();
+    QVariantList ui_84H_GetButtonSensitivity();
+    QVariantList ui_88H_GetLEDType();
+    QVariant ui_89H_GetKeyboardMode();
+    QVariantList ui_8DH_GetKeyMatrix();
+    QVariantList ui_8EH_GetKeyOnOff();
+    QVariantList ui_91H_GetMacroKey(uchar macroId);
+    QVariantList ui_92H_GetUserPicture(uchar index);
+    QVariantList ui_94H_GetColor(uchar index);
+    QVariantList ui_95H_GetBackLEDType();
 
 private:
+    // Reads and writes of the current profile's file.
+    QVariantList readProfile(const QString& key);
+    void writeProfile(const QString& key, const QVariantList& value);
+
     void invokeOnRoot(const char* function, const QVariantList& arguments = {});
     QMediaPlayer* createMediaPlayer();
 };

@@ -1,0 +1,54 @@
+#include "settings/language_files.h"
+
+#include "settings/language_checksum.h"
+#include "settings/legacy_language_names.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace LanguageFiles {
+
+namespace {
+
+const QString prefix = QStringLiteral("lang_");
+constexpr int codeLength = 6;
+// A complete file has 92 strings; a corrupt count must not allocate without bound.
+constexpr int maximumStrings = 4096;
+
+} // namespace
+
+QVariantMap list(const QString& directory) {
+    QVariantMap languages;
+    const QStringList names = QDir(directory).entryList({prefix + QStringLiteral("*.ini")},
+                                                        QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names) {
+        const QString code = name.mid(prefix.size(), codeLength);
+        const QString displayName =
+            legacyLanguageName(code.left(3).toInt()) + legacyCountrySuffix(code.right(3).toInt());
+        languages.insert(displayName, code);
+    }
+    return languages;
+}
+
+Strings read(const QString& path) {
+    QSettings file(path, QSettings::IniFormat);
+    Strings result;
+    result.strings.append(file.value(QStringLiteral("font/family")).toString());
+    const int total = qMin(file.value(QStringLiteral("font/total"), 0).toInt(), maximumStrings);
+    const QString stored = file.value(QStringLiteral("font/cs")).toString();
+
+    // The messages ("msg/0" … "msg/3") belong to neither the list nor the checksum.
+    QStringList texts;
+    for (int n = 1; n <= total; ++n)
+        texts.append(file.value(QStringLiteral("strings/%1").arg(n)).toString());
+
+    result.strings.append(texts);
+    result.checksumValid = languageChecksum(languageTextLength(texts)) == stored;
+    return result;
+}
+
+bool isSafeCode(const QString& langCode) {
+    return !langCode.contains(QLatin1Char('/')) && !langCode.contains(QLatin1Char('\\'));
+}
+
+} // namespace LanguageFiles

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+// The installed language files: "lang_" + six-digit code + ".ini" in one directory.
+namespace LanguageFiles {
+
+// Display name → code, one entry per display name; the file that sorts last wins.
+QVariantMap list(const QString& directory);
+
+struct Strings {
+    QStringList strings; // font family, then strings 1 … N
+    bool checksumValid = false;
+};
+
+// A missing or unreadable file gives just an empty font family and an invalid checksum.
+Strings read(const QString& path);
+
+// Codes name a file inside the language directory and nothing else.
+bool isSafeCode(const QString& langCode);
+
+} // namespace LanguageFiles

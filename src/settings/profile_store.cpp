@@ -1,0 +1,54 @@
+#include "settings/profile_store.h"
+
+namespace ProfileStore {
+
+bool isProfileIndex(int profile) {
+    return profile >= 0 && profile < profileCount;
+}
+
+QString keydefineKey(int slot) {
+    return keydefineKey(QString::number(slot));
+}
+
+QString keydefineKey(const QString& slotText) {
+    return QStringLiteral("keydefine/") + slotText;
+}
+
+QString colorKey(int index) {
+    return QStringLiteral("color/%1").arg(index);
+}
+
+QString userPictureKey(int index) {
+    return QStringLiteral("userPicture/%1").arg(index);
+}
+
+QString ledTypeKey() {
+    return QStringLiteral("color/ledType");
+}
+
+QString backLedTypeKey() {
+    return QStringLiteral("color/backLedType");
+}
+
+QVariantList read(QSettings& profile, const QString& key) {
+    const QVariant value = profile.value(key, 0);
+    // A single text is not a stored list; toList() would turn it into nothing useful anyway.
+    if (value.typeId() != QMetaType::QVariantList && value.typeId() != QMetaType::QStringList)
+        return {};
+    return value.toList();
+}
+
+void write(QSettings& profile, const QString& key, const QVariantList& value) {
+    profile.setValue(key, value);
+}
+
+void writeKeyMatrix(QSettings& profile, const QVariantList& src512) {
+    for (int slot = 0; slot < storedKeySlots; ++slot) {
+        QVariantList code;
+        for (int byte = 0; byte < keyCodeBytes; ++byte)
+            code.append(src512.value(slot * keyCodeBytes + byte, 0));
+        write(profile, keydefineKey(slot), code);
+    }
+}
+
+} // namespace ProfileStore

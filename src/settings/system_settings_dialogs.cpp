@@ -1,0 +1,18 @@
+#include "settings/system_settings_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+QString SystemSettingsDialogs::getSaveFileName(QWidget* parent, const QString& caption,
+                                               const QString& dir, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+QString SystemSettingsDialogs::getOpenFileName(QWidget* parent, const QString& caption,
+                                               const QString& dir, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+void SystemSettingsDialogs::warning(const QString& title, const QString& text) {
+    QMessageBox::warning(nullptr, title, text, QMessageBox::Ok);
+}
