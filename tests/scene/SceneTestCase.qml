@@ -31,7 +31,7 @@ TestCase {
 
     // A stored configuration as the settings file gives it back: every value as text.
     function configList(overrides) {
-        const config = ["3.2.0001", "0", "1", "0", "false", "",
+        const config = ["3.2.0001", "0", "1", "1", "false", "",
                         "255", "255", "255", "255", "200", "150", "255", "180", "0", "200", "200", "100",
                         "200", "170", "255", "255", "180", "180", "160", "190", "160",
                         "2", "7", "https://korvane.example/"]

@@ -13,6 +13,10 @@ Item {
         id: _KeyCodeString
     }
 
+    function keyCodeString() {
+        return _KeyCodeString
+    }
+
     // The device pages come with their own documents; a page that has not got a function yet
     // simply does not take part in that step.
     function callPage(pageItem, functionName, args) {
@@ -43,16 +47,19 @@ Item {
         powerOn.restart()
     }
 
+    function callPages(functionName) {
+        for (let i = 0; i < pages.children.length; ++i)
+            callPage(pages.children[i], functionName, [])
+    }
+
     function setSkin() {
-        for (const pageItem of pages.children)
-            callPage(pageItem, "setSkin", [])
+        callPages("setSkin")
     }
 
     function translateStrings() {
         menuFunc.translateStrings()
         menuProf.translateStrings()
-        for (const pageItem of pages.children)
-            callPage(pageItem, "translateStrings", [])
+        callPages("translateStrings")
     }
 
     // The profile's key table and lighting are read again after a profile change.

@@ -19,6 +19,8 @@ Image {
     property int skin_No: 1
     property bool isCustomBackground: false
     property string _FontFamily: "Arial"
+    // The custom background as stored ("file:" and the path), kept as written.
+    property string customBackgroundText: ""
     readonly property var builtInStrings: ["Arial", "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION",
         "PAINTING", "EFFECTS", "USER DEFINE 1", "USER DEFINE 2", "USER DEFINE 3", "USER DEFINE 4",
         "USER DEFINE 5", "STATIC", "BREATHING", "WAVE", "INDUCTION DARKEN", "MARQUEE", "RIPPLE",
@@ -203,7 +205,7 @@ Image {
         }
 
         isCustomBackground = asFlag(apConfig[4])
-        mainIten.sourceCustomBackground = String(apConfig[5])
+        setCustomBackground(String(apConfig[5]))
 
         for (let k = 0; k < swatchCount; ++k) {
             swatchModel.set(k, { "r": parseInt(apConfig[6 + 3 * k]), "g": parseInt(apConfig[7 + 3 * k]),
@@ -217,7 +219,7 @@ Image {
 
     function currentConfig() {
         const config = [version, soundList.getCurIndex(), animationList.getCurIndex(), languageList.getCurIndex(),
-                        isCustomBackground, String(mainIten.sourceCustomBackground)]
+                        isCustomBackground, customBackgroundText]
         for (let k = 0; k < swatchCount; ++k) {
             const swatch = swatchModel.get(k)
             config.push(swatch.r, swatch.g, swatch.b)
@@ -244,15 +246,20 @@ Image {
         ui_View.playMedia_Index(0)
     }
 
+    function setCustomBackground(text) {
+        customBackgroundText = text
+        mainIten.sourceCustomBackground = text
+    }
+
     function toggleCustomBackground() {
         if (isCustomBackground) {
             isCustomBackground = false
-            mainIten.sourceCustomBackground = ""
+            setCustomBackground("")
             return
         }
         const path = ui_View.getCustomFilePath()
         if (path !== "") {
-            mainIten.sourceCustomBackground = "file:" + path
+            setCustomBackground("file:" + path)
             isCustomBackground = true
         }
     }
@@ -445,7 +452,8 @@ Image {
                 id: paletteStrip
                 objectName: "paletteStrip"
                 anchors.fill: parent
-                anchors.margins: 2
+                anchors.topMargin: 3
+                anchors.bottomMargin: 3
                 gradient: Gradient {
                     orientation: Gradient.Horizontal
                     GradientStop { position: 0.0; color: "#000000" }
