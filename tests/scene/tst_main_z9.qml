@@ -21,6 +21,8 @@ Item {
             scene.initUI()
             scene.run()
             tryCompare(findChild(scene, "pageArea"), "visible", true)
+            // The first page has slid in completely.
+            tryCompare(findChild(scene, "pages"), "x", 0)
             tryCompare(findChild(scene, "menuProf"), "x", 1000 - findChild(scene, "menuProf").width - 8)
             ui_View.clearCalls()
         }

@@ -286,6 +286,8 @@ Image {
         x: 27
         y: 40
         spacing: 10
+        // Open drop-down lists lie over the text box.
+        z: 1
 
         component OptionRow: Item {
             property alias label: caption.text
@@ -378,15 +380,6 @@ Image {
         y: 185
         width: 270
         height: 176
-        z: -1
-
-        Rectangle {
-            anchors.fill: parent
-            color: "transparent"
-            border.width: 1
-            border.color: Qt.rgba(_ColorEnable.r, _ColorEnable.g, _ColorEnable.b, 0.35)
-            radius: 3
-        }
 
         Label {
             x: 10
@@ -400,7 +393,6 @@ Image {
             width: 86
             elide: Text.ElideRight
             text: _StringList[35]
-            color: _ColorEnable
         }
 
         Image {
@@ -494,7 +486,6 @@ Image {
                 id: fieldLabel
                 width: 12
                 anchors.verticalCenter: parent.verticalCenter
-                color: _ColorEnable
             }
             Image {
                 width: 39
@@ -526,7 +517,7 @@ Image {
         Row {
             x: 100
             y: 96
-            spacing: 6
+            spacing: 4
             NumberField { id: fieldR; objectName: "fieldR"; label: "R " }
             NumberField { id: fieldG; objectName: "fieldG"; label: "G " }
             NumberField { id: fieldB; objectName: "fieldB"; label: "B " }
@@ -538,7 +529,6 @@ Image {
             width: 84
             elide: Text.ElideRight
             text: _StringList[36]
-            color: _ColorEnable
         }
 
         Slider {
