@@ -84,6 +84,27 @@ Item {
             compare(scene.globalSetting_stringList[29], "LANGUAGE")
         }
 
+        function test_damagedEntriesLeaveTheirSettings() {
+            startedWith(configList({ 28: "3" }))
+            const before = scene.globalSetting_color
+            ui_View.apConfig = configList({ 0: "4.0", 1: "2", 2: "x", 3: "", 6: "300", 7: "-1", 8: "12",
+                                           27: "9", 28: "eight" })
+            page.syncUI(ui_View.apConfig)
+            compare(page.version, "4.0")
+            compare(ui_View.callsOf("setEnableAudio").length, 0)
+            compare(findChild(page, "soundList").getCurIndex(), 0)
+            compare(page._AnimationSpeed, 10)
+            compare([page._R, page._G, page._B], [255, 180, 0], "swatch 2 stays selected")
+            verify(Qt.colorEqual(scene.globalSetting_color, before))
+            page.selectSwatch(0)
+            compare([page._R, page._G, page._B], [255, 255, 12], "only the valid channel was taken")
+            // A short list applies what it has.
+            page.syncUI(["5.0", "1"])
+            compare(page.version, "5.0")
+            compare(findChild(page, "soundList").getCurIndex(), 1)
+            compare(String(page.webUrl), "https://korvane.example/")
+        }
+
         function test_brightnessLevelGivesTheTextAlpha_data() {
             return [
                 { tag: "level 0", level: 0, alpha: 45 },

@@ -185,36 +185,59 @@ Image {
         return value === true || String(value).toLowerCase() === "true"
     }
 
+    // A whole number within low … high, or undefined for anything else (a damaged file).
+    function entryInRange(value, low, high) {
+        const text = String(value).trim()
+        if (!/^[0-9]+$/.test(text))
+            return undefined
+        const number = parseInt(text)
+        return number >= low && number <= high ? number : undefined
+    }
+
+    // Applies a stored configuration; entries that are missing or out of range leave their setting.
     function syncUI(apConfig) {
         if (!apConfig || apConfig.length === 0)
             return
         version = String(apConfig[0])
 
-        const sound = parseInt(apConfig[1])
-        setSound(sound)
-        soundList.setCurIndex(sound)
+        const sound = entryInRange(apConfig[1], 0, 1)
+        if (sound !== undefined) {
+            setSound(sound)
+            soundList.setCurIndex(sound)
+        }
 
-        const animation = parseInt(apConfig[2])
-        setAnimation(animation)
-        animationList.setCurIndex(animation)
+        const animation = entryInRange(apConfig[2], 0, 1)
+        if (animation !== undefined) {
+            setAnimation(animation)
+            animationList.setCurIndex(animation)
+        }
 
-        const language = parseInt(apConfig[3])
-        if (language >= 0 && language < languageModel.count) {
+        const language = entryInRange(apConfig[3], 0, languageModel.count - 1)
+        if (language !== undefined) {
             setLanguage(language)
             languageList.setCurIndex(language)
         }
 
-        isCustomBackground = asFlag(apConfig[4])
-        setCustomBackground(String(apConfig[5]))
+        if (apConfig.length > 5) {
+            isCustomBackground = asFlag(apConfig[4])
+            setCustomBackground(String(apConfig[5]))
+        }
 
         for (let k = 0; k < swatchCount; ++k) {
-            swatchModel.set(k, { "r": parseInt(apConfig[6 + 3 * k]), "g": parseInt(apConfig[7 + 3 * k]),
-                                "b": parseInt(apConfig[8 + 3 * k]) })
+            for (const [offset, channel] of [[6, "r"], [7, "g"], [8, "b"]]) {
+                const value = entryInRange(apConfig[offset + 3 * k], 0, 255)
+                if (value !== undefined)
+                    swatchModel.setProperty(k, channel, value)
+            }
         }
-        selectSwatch(parseInt(apConfig[27]))
+        const swatch = entryInRange(apConfig[27], 0, swatchCount - 1)
+        selectSwatch(swatch !== undefined ? swatch : swatches.currentIndex)
 
-        setBrightnessLevel(parseInt(apConfig[28]))
-        webUrl = String(apConfig[29])
+        const brightness = entryInRange(apConfig[28], 0, 7)
+        if (brightness !== undefined)
+            setBrightnessLevel(brightness)
+        if (apConfig.length > 29)
+            webUrl = String(apConfig[29])
     }
 
     function currentConfig() {
