@@ -51,10 +51,11 @@ Item {
         }
     }
 
-    // Red until a keyboard reports in, then green with its firmware version.
+    // Red until a keyboard reports in, then green with its firmware version; kept 10 pixels
+    // inside the bar's right edge.
     Item {
         id: indicator
-        anchors.right: parent.right
+        anchors.right: container.right
         anchors.rightMargin: 10
         width: light.width + 3 + stateText.width
         height: parent.height
