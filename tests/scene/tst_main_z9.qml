@@ -88,6 +88,16 @@ Item {
             compare(menuProf.currentIndex, 0)
         }
 
+        function test_clickOutsideClosesTheContextMenu() {
+            const menuProf = findChild(scene, "menuProf")
+            const contextMenu = findChild(menuProf, "contextMenu")
+            mouseClick(findChild(menuProf, "profile1"), 30, 12, Qt.RightButton)
+            tryCompare(contextMenu, "opacity", 1)
+            mouseClick(scene, 500, 300)
+            tryCompare(contextMenu, "visible", false)
+            compare(ui_View.calls().length, 0)
+        }
+
         function test_contextMenuCallsItsSlots_data() {
             return [
                 { tag: "LOAD another", entry: 0, profile: 2, calls: [["loadProfile", 2]] },

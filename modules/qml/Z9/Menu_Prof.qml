@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 
 // The profile menu: P01 to P06. A left click switches the keyboard's profile, a right click offers
 // load, save and reset for that profile.
@@ -20,6 +21,9 @@ Image {
         contextMenu.x = pointerX - contextMenuWidth
         contextMenu.y = profile * entryPitch + pointerY + entryTop
         contextFadeOut.stop()
+        const windowOrigin = menuProf.mapFromItem(null, 0, 0)
+        dismissArea.x = windowOrigin.x
+        dismissArea.y = windowOrigin.y
         contextMenu.visible = true
         contextFadeIn.restart()
     }
@@ -102,6 +106,17 @@ Image {
         ListElement { textX: "SAVE" }
         ListElement { textX: "RESET" }
         ListElement { textX: "CANCEL" }
+    }
+
+    // While the context menu is open, a click anywhere else closes it.
+    MouseArea {
+        id: dismissArea
+        objectName: "dismissArea"
+        width: menuProf.Window.width
+        height: menuProf.Window.height
+        visible: contextMenu.visible && contextMenu.opacity > 0 && !contextFadeOut.running
+        acceptedButtons: Qt.LeftButton | Qt.RightButton
+        onPressed: menuProf.closeContextMenu()
     }
 
     Rectangle {
