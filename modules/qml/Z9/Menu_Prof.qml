@@ -1,0 +1,189 @@
+import QtQuick
+import QtQuick.Window
+
+// The profile menu: P01 to P06. A left click switches the keyboard's profile, a right click offers
+// load, save and reset for that profile.
+Image {
+    id: menuProf
+    property int currentIndex: 0
+    readonly property int entryTop: 85
+    readonly property int entryPitch: 26
+    readonly property int contextMenuWidth: 45
+    // The profile that the context menu acts on.
+    property int contextProfile: -1
+    signal profileSelected(int index)
+    signal profileReloaded(int index)
+
+    source: sourceListPfContainer
+
+    function openContextMenu(profile, pointerX, pointerY) {
+        contextProfile = profile
+        contextMenu.x = pointerX - contextMenuWidth
+        contextMenu.y = profile * entryPitch + pointerY + entryTop
+        contextFadeOut.stop()
+        const windowOrigin = menuProf.mapFromItem(null, 0, 0)
+        dismissArea.x = windowOrigin.x
+        dismissArea.y = windowOrigin.y
+        contextMenu.visible = true
+        contextFadeIn.restart()
+    }
+
+    function closeContextMenu() {
+        contextFadeIn.stop()
+        contextFadeOut.restart()
+    }
+
+    // LOAD, SAVE, RESET and CANCEL of the context menu.
+    function contextAction(action) {
+        closeContextMenu()
+        const profile = contextProfile
+        if (action === 0) {
+            ui_View.loadProfile(profile)
+        } else if (action === 1) {
+            ui_View.saveProfile(profile)
+        } else if (action === 2) {
+            ui_View.resetProfile(profile)
+        }
+        if ((action === 0 || action === 2) && profile === currentIndex)
+            profileReloaded(profile)
+    }
+
+    function translateStrings() {
+        const labels = [84, 85, 77, 78]
+        for (let i = 0; i < contextEntries.count; ++i)
+            contextEntries.setProperty(i, "textX", globalSetting_stringList[labels[i]])
+    }
+
+    Column {
+        x: (menuProf.width - 48) / 2
+        y: menuProf.entryTop
+        spacing: menuProf.entryPitch - 25
+        Repeater {
+            model: 6
+            Item {
+                id: profileEntry
+                required property int index
+                objectName: "profile" + index
+                readonly property bool isCurrent: menuProf.currentIndex === index
+                width: 48
+                height: 25
+                Image {
+                    source: profileEntry.isCurrent ? sourceSW1 : sourceSW0
+                }
+                Image {
+                    source: profileMouse.containsMouse ? sourceFW1 : sourceFW0
+                }
+                Text {
+                    anchors.centerIn: parent
+                    text: "P" + String(profileEntry.index + 1).padStart(2, "0")
+                    font.family: "Arial"
+                    font.pixelSize: globalSetting_size + 1
+                    font.bold: true
+                    color: (profileEntry.isCurrent || profileMouse.containsMouse) ? globalSetting_color
+                                                                                 : globalSetting_color_enable
+                }
+                MouseArea {
+                    id: profileMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    onClicked: function (mouse) {
+                        if (mouse.button === Qt.RightButton) {
+                            menuProf.openContextMenu(profileEntry.index, mouse.x, mouse.y)
+                        } else if (profileEntry.index !== menuProf.currentIndex) {
+                            menuProf.currentIndex = profileEntry.index
+                            menuProf.profileSelected(profileEntry.index)
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    ListModel {
+        id: contextEntries
+        ListElement { textX: "LOAD" }
+        ListElement { textX: "SAVE" }
+        ListElement { textX: "RESET" }
+        ListElement { textX: "CANCEL" }
+    }
+
+    // While the context menu is open, a click anywhere else closes it.
+    MouseArea {
+        id: dismissArea
+        objectName: "dismissArea"
+        width: menuProf.Window.width
+        height: menuProf.Window.height
+        visible: contextMenu.visible && contextMenu.opacity > 0 && !contextFadeOut.running
+        acceptedButtons: Qt.LeftButton | Qt.RightButton
+        onPressed: menuProf.closeContextMenu()
+    }
+
+    Rectangle {
+        id: contextMenu
+        objectName: "contextMenu"
+        width: menuProf.contextMenuWidth
+        height: contextColumn.height + 2
+        visible: false
+        opacity: 0
+        color: "#E0101418"
+        border.width: 1
+        border.color: globalSetting_color
+        radius: 2
+
+        Column {
+            id: contextColumn
+            x: 1
+            y: 1
+            Repeater {
+                model: contextEntries
+                Rectangle {
+                    id: contextEntry
+                    required property int index
+                    required property string textX
+                    objectName: "contextEntry" + index
+                    width: menuProf.contextMenuWidth - 2
+                    height: 20
+                    color: contextMouse.containsMouse ? Qt.rgba(1, 1, 1, 0.12) : "transparent"
+                    Text {
+                        anchors.fill: parent
+                        anchors.leftMargin: 2
+                        anchors.rightMargin: 2
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 7
+                        text: contextEntry.textX
+                        font.family: globalSetting_fontFamily
+                        font.pixelSize: globalSetting_size
+                        font.bold: true
+                        color: contextMouse.containsMouse ? globalSetting_color : globalSetting_color_enable
+                    }
+                    MouseArea {
+                        id: contextMouse
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: menuProf.contextAction(contextEntry.index)
+                    }
+                }
+            }
+        }
+
+        NumberAnimation {
+            id: contextFadeIn
+            target: contextMenu
+            property: "opacity"
+            to: 1
+            duration: animation_speed * 1.5
+        }
+
+        NumberAnimation {
+            id: contextFadeOut
+            target: contextMenu
+            property: "opacity"
+            to: 0
+            duration: animation_speed
+            onFinished: contextMenu.visible = false
+        }
+    }
+}

@@ -1,0 +1,93 @@
+import QtQuick
+
+// Bottom bar: the device list and the connection indicator.
+Item {
+    id: menuDown
+    property int img_Width: 21
+    property int img_Height: 21
+    property alias currentIndex: deviceList.currentIndex
+    signal indexChanged_btn(int index1, int index2)
+
+    width: container.width + 18
+    height: container.height + 18
+
+    Image {
+        id: container
+        anchors.centerIn: parent
+        source: sourceListDnContainer
+
+        ListView {
+            id: deviceList
+            x: 323
+            y: 13
+            width: 3 * menuDown.img_Width + 2 * 4
+            height: menuDown.img_Height
+            orientation: ListView.Horizontal
+            interactive: false
+            spacing: 4
+            currentIndex: 0
+            // This tool drives one device model only, so the list stays empty.
+            model: ListModel {}
+            delegate: Image {
+                id: deviceIcon
+                required property int index
+                required property url sourceICON0
+                required property url sourceICON1
+                width: menuDown.img_Width
+                height: menuDown.img_Height
+                enabled: index === 0
+                source: (ListView.isCurrentItem || iconMouse.containsMouse) ? sourceICON1 : sourceICON0
+                MouseArea {
+                    id: iconMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: {
+                        const previous = deviceList.currentIndex
+                        deviceList.currentIndex = deviceIcon.index
+                        menuDown.indexChanged_btn(previous, deviceIcon.index)
+                    }
+                }
+            }
+        }
+    }
+
+    // Red until a keyboard reports in, then green with its firmware version; kept 10 pixels
+    // inside the bar's right edge.
+    Item {
+        id: indicator
+        anchors.right: container.right
+        anchors.rightMargin: 10
+        width: light.width + 3 + stateText.width
+        height: parent.height
+
+        Rectangle {
+            id: light
+            objectName: "connectionLight"
+            y: 15
+            width: 10
+            height: 5
+            radius: 2
+            color: "#FF0000"
+        }
+
+        Text {
+            id: stateText
+            objectName: "connectionText"
+            anchors.left: light.right
+            anchors.leftMargin: 3
+            anchors.verticalCenter: light.verticalCenter
+            text: "-----"
+            font.family: "Consolas"
+            font.pixelSize: 10
+            color: globalSetting_color_enable
+        }
+    }
+
+    Connections {
+        target: mainIten
+        function onFwStateChanged(_fwState, _ver) {
+            light.color = _fwState ? "#00FF00" : "#FF0000"
+            stateText.text = _fwState ? _ver : "-----"
+        }
+    }
+}

@@ -1,0 +1,593 @@
+import QtQuick
+import "../common"
+
+// The tool's own settings, and the look (texts, colours, animation speed) that every page reads.
+Image {
+    id: page
+    source: sourceGlobalsettingBackground
+    width: 340
+    height: 420
+
+    property var apConfigDefault: []
+    property string version: "3.1.0817"
+    property int _Size: 11
+    property color _Color: "#FF00FFFF"
+    property color _ColorEnable: "#FFAAAAAA"
+    property color _ColorDisable: "#80FFFFFF"
+    property int _AnimationSpeed: 800
+    property url webUrl: "https://korvane.example/z9"
+    property int skin_No: 1
+    property bool isCustomBackground: false
+    property string _FontFamily: "Arial"
+    // The custom background as stored ("file:" and the path), kept as written.
+    property string customBackgroundText: ""
+    readonly property var builtInStrings: ["Arial", "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION",
+        "PAINTING", "EFFECTS", "USER DEFINE 1", "USER DEFINE 2", "USER DEFINE 3", "USER DEFINE 4",
+        "USER DEFINE 5", "STATIC", "BREATHING", "WAVE", "INDUCTION DARKEN", "MARQUEE", "RIPPLE",
+        "INDUCTION BRIGHTEN", "NEON", "MARQUEE COLORFUL", "RAINING", "MARQUEE CIRCLE", "SPOTLIGHT",
+        "ROTATION", "SKIN", "SOUND", "ANIMATED", "LANGUAGE", "BACKGROUND", "ON", "OFF", "TEXT", "SIZE",
+        "COLOR", "BRIGHTNESS", "NORMAL", "LARGER", "SKIN 1", "SKIN 2", "SKIN 3", "SKIN 4", "SKIN 5",
+        "MACRO", "ACTION", "KEYBOARD", "MOUSE", "MEDIA", "COMBO KEY", "MACRO", "LEFT", "RIGHT", "MIDDLE",
+        "B4", "B5", "NEXT TRACK", "PREVIOUS TRACK", "STOP", "PLAY / PAUSE", "MUTE", "VOLUME UP",
+        "VOLUME DOWN", "MEDIA SELECT", "MAIL", "CALCULATOR", "MY COMPUTER", "WWW SEARCH", "WWW HOME",
+        "WWW BACK", "WWW FORWARD", "WWW STOP", "WWW REFRESH", "WWW FAVORITES", "KEY", "MACRO", "COLOR",
+        "RESET", "CANCEL", "GAMING MODE", "DELETE", "CUT", "PASTE", "COPY", "LOAD", "SAVE",
+        "BACKLIGHTING", "RENDERING", "STATIC", "TWINKLING", "MARQUEE", "BREATHING", "COLOR"]
+    property var _StringList: builtInStrings
+
+    // Palette state: the current colour and the brightness (alpha) of the label colour.
+    property int _R: 255
+    property int _G: 255
+    property int _B: 255
+    property int brightnessValue: 255
+
+    readonly property int modePaletteStrip: 1
+    readonly property int modeNumericFields: 2
+    readonly property int modeSwatch: 3
+    readonly property int swatchCount: 7
+
+    ListModel {
+        id: soundModel
+        ListElement { textX: "ON" }
+        ListElement { textX: "OFF" }
+    }
+
+    ListModel {
+        id: animationModel
+        ListElement { textX: "ON" }
+        ListElement { textX: "OFF" }
+    }
+
+    ListModel {
+        id: languageModel
+    }
+
+    ListModel {
+        id: swatchModel
+        ListElement { r: 255; g: 255; b: 255 }
+        ListElement { r: 255; g: 200; b: 150 }
+        ListElement { r: 255; g: 180; b: 0 }
+        ListElement { r: 200; g: 200; b: 100 }
+        ListElement { r: 200; g: 170; b: 255 }
+        ListElement { r: 255; g: 180; b: 180 }
+        ListElement { r: 160; g: 190; b: 160 }
+    }
+
+    function initUI() {
+        initLanguage()
+        apConfigDefault = ui_View.loadApConfig(true)
+        syncUI(ui_View.loadApConfig())
+    }
+
+    function initLanguage() {
+        const languages = ui_View.chkLanguages()
+        for (const name in languages)
+            languageModel.append({ "textX": name, "code": String(languages[name]) })
+    }
+
+    function setLanguage(uiIndex) {
+        if (uiIndex < 0 || uiIndex >= languageModel.count)
+            return
+        const loaded = ui_View.getGlobalStrings(languageModel.get(uiIndex).code)
+        // A short or damaged language file keeps the built-in English for what it lacks.
+        const strings = builtInStrings.slice()
+        for (let n = 1; n < loaded.length && n < strings.length; ++n)
+            strings[n] = loaded[n]
+        strings[0] = loaded.length > 0 ? loaded[0] : ""
+        _StringList = strings
+        _FontFamily = strings[0]
+        mainIten.translateStrings()
+    }
+
+    function translateStrings() {
+        for (const model of [soundModel, animationModel]) {
+            model.setProperty(0, "textX", _StringList[31])
+            model.setProperty(1, "textX", _StringList[32])
+        }
+    }
+
+    function setSound(index) {
+        if (index === 0) {
+            ui_View.setEnableAudio(true)
+            ui_View.playMedia_Index(0)
+        } else if (index === 1) {
+            ui_View.setEnableAudio(false)
+            ui_View.clearAllMedia()
+        }
+    }
+
+    function setAnimation(index) {
+        if (index === 0)
+            _AnimationSpeed = 800
+        else if (index === 1)
+            _AnimationSpeed = 10
+    }
+
+    function brightnessOfLevel(level) {
+        return 45 + level * 210 / 7
+    }
+
+    function updateLabelColor() {
+        _Color = Qt.rgba(_R / 255, _G / 255, _B / 255, brightnessValue / 255)
+    }
+
+    function setRGB(index, r, g, b) {
+        _R = r
+        _G = g
+        _B = b
+        const updatesFields = index !== modeNumericFields
+        const updatesSwatch = index !== modeSwatch
+        const updatesColor = index === modePaletteStrip || index === modeNumericFields || index === modeSwatch
+        if (updatesFields) {
+            fieldR.input.text = r
+            fieldG.input.text = g
+            fieldB.input.text = b
+        }
+        if (updatesSwatch && swatches.currentIndex >= 0 && swatches.currentIndex < swatchCount) {
+            swatchModel.set(swatches.currentIndex, { "r": r, "g": g, "b": b })
+        }
+        if (updatesColor)
+            updateLabelColor()
+    }
+
+    // The colour under position p of a strip h long: black, red, yellow, green, cyan, blue,
+    // magenta, white, in eighths.
+    function colorOfStrip(p, h) {
+        const rate = p / (h - 1) / 0.125
+        const level = Math.floor(rate)
+        const q = Math.floor(255 * (rate - level) + 0.5)
+        switch (level) {
+        case 0: return [q, 0, 0]
+        case 1: return [255, q, 0]
+        case 2: return [255 - q, 255, 0]
+        case 3: return [0, 255, q]
+        case 4: return [0, 255 - q, 255]
+        case 5: return [q, 0, 255]
+        case 6: return [255, q, 255]
+        case 7: return [255 - q, 255 - q, 255 - q]
+        default: return [0, 0, 0]
+        }
+    }
+
+    function selectSwatch(index) {
+        swatches.currentIndex = index
+        const swatch = swatchModel.get(index)
+        setRGB(modeSwatch, swatch.r, swatch.g, swatch.b)
+    }
+
+    function setBrightnessLevel(level) {
+        brightnessSlider.setCurIndex(level)
+        brightnessValue = brightnessOfLevel(level)
+        updateLabelColor()
+    }
+
+    function asFlag(value) {
+        return value === true || String(value).toLowerCase() === "true"
+    }
+
+    // A whole number within low … high, or undefined for anything else (a damaged file).
+    function entryInRange(value, low, high) {
+        const text = String(value).trim()
+        if (!/^[0-9]+$/.test(text))
+            return undefined
+        const number = parseInt(text)
+        return number >= low && number <= high ? number : undefined
+    }
+
+    // Applies a stored configuration; entries that are missing or out of range leave their setting.
+    function syncUI(apConfig) {
+        if (!apConfig || apConfig.length === 0)
+            return
+        version = String(apConfig[0])
+
+        const sound = entryInRange(apConfig[1], 0, 1)
+        if (sound !== undefined) {
+            setSound(sound)
+            soundList.setCurIndex(sound)
+        }
+
+        const animation = entryInRange(apConfig[2], 0, 1)
+        if (animation !== undefined) {
+            setAnimation(animation)
+            animationList.setCurIndex(animation)
+        }
+
+        const language = entryInRange(apConfig[3], 0, languageModel.count - 1)
+        if (language !== undefined) {
+            setLanguage(language)
+            languageList.setCurIndex(language)
+        }
+
+        if (apConfig.length > 5) {
+            isCustomBackground = asFlag(apConfig[4])
+            setCustomBackground(String(apConfig[5]))
+        }
+
+        for (let k = 0; k < swatchCount; ++k) {
+            for (const [offset, channel] of [[6, "r"], [7, "g"], [8, "b"]]) {
+                const value = entryInRange(apConfig[offset + 3 * k], 0, 255)
+                if (value !== undefined)
+                    swatchModel.setProperty(k, channel, value)
+            }
+        }
+        const swatch = entryInRange(apConfig[27], 0, swatchCount - 1)
+        selectSwatch(swatch !== undefined ? swatch : swatches.currentIndex)
+
+        const brightness = entryInRange(apConfig[28], 0, 7)
+        if (brightness !== undefined)
+            setBrightnessLevel(brightness)
+        if (apConfig.length > 29)
+            webUrl = String(apConfig[29])
+    }
+
+    function currentConfig() {
+        const config = [version, soundList.getCurIndex(), animationList.getCurIndex(), languageList.getCurIndex(),
+                        isCustomBackground, customBackgroundText]
+        for (let k = 0; k < swatchCount; ++k) {
+            const swatch = swatchModel.get(k)
+            config.push(swatch.r, swatch.g, swatch.b)
+        }
+        config.push(swatches.currentIndex, brightnessSlider.getCurIndex(), String(webUrl))
+        return config
+    }
+
+    function dropFieldFocus() {
+        for (const field of [fieldR, fieldG, fieldB])
+            field.input.focus = false
+    }
+
+    function apply() {
+        dropFieldFocus()
+        ui_View.saveApConfig(currentConfig())
+        upItem.isGlobalSettingSelect = false
+    }
+
+    function reset() {
+        dropFieldFocus()
+        syncUI(apConfigDefault)
+        ui_View.saveApConfig(apConfigDefault)
+        ui_View.playMedia_Index(0)
+    }
+
+    function setCustomBackground(text) {
+        customBackgroundText = text
+        mainIten.sourceCustomBackground = text
+    }
+
+    function toggleCustomBackground() {
+        if (isCustomBackground) {
+            isCustomBackground = false
+            setCustomBackground("")
+            return
+        }
+        const path = ui_View.getCustomFilePath()
+        if (path !== "") {
+            setCustomBackground("file:" + path)
+            isCustomBackground = true
+        }
+    }
+
+    component Label: Text {
+        font.family: _FontFamily
+        font.pixelSize: _Size
+        font.bold: true
+        color: _Color
+    }
+
+    Label {
+        objectName: "versionText"
+        anchors.right: parent.right
+        anchors.rightMargin: 15
+        y: 12
+        text: page.version
+        color: _ColorEnable
+    }
+
+    // Sound, animations, language and background, one row each.
+    Column {
+        id: options
+        x: 27
+        y: 40
+        spacing: 10
+        // Open drop-down lists lie over the text box.
+        z: 1
+
+        component OptionRow: Item {
+            property alias label: caption.text
+            default property alias control: slot.data
+            width: 263
+            height: 23
+            Label {
+                id: caption
+                width: 106
+                anchors.verticalCenter: parent.verticalCenter
+                elide: Text.ElideRight
+            }
+            Item {
+                id: slot
+                x: 112
+                width: 151
+                height: parent.height
+            }
+        }
+
+        OptionRow {
+            label: _StringList[27]
+            z: 4
+            DropdownList {
+                id: soundList
+                objectName: "soundList"
+                mdItems: soundModel
+                onListElementClicked: function (index) { page.setSound(index) }
+            }
+        }
+        OptionRow {
+            label: _StringList[28]
+            z: 3
+            DropdownList {
+                id: animationList
+                objectName: "animationList"
+                mdItems: animationModel
+                onListElementClicked: function (index) { page.setAnimation(index) }
+            }
+        }
+        OptionRow {
+            label: _StringList[29]
+            z: 2
+            DropdownList {
+                id: languageList
+                objectName: "languageList"
+                mdItems: languageModel
+                onListElementClicked: function (index) { page.setLanguage(index) }
+            }
+        }
+        OptionRow {
+            label: _StringList[30]
+            z: 1
+            Item {
+                id: backgroundSwitch
+                objectName: "backgroundSwitch"
+                width: 151
+                height: 23
+                Image {
+                    id: switchBox
+                    anchors.verticalCenter: parent.verticalCenter
+                    source: page.isCustomBackground ? sourceCHK1 : sourceCHK0
+                }
+                Text {
+                    objectName: "backgroundSwitchText"
+                    anchors.left: switchBox.right
+                    anchors.leftMargin: 6
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: "【 " + (page.isCustomBackground ? _StringList[31] : _StringList[32]) + " 】"
+                    font.family: _FontFamily
+                    font.pixelSize: _Size
+                    font.bold: true
+                    color: switchMouse.containsMouse ? _Color : _ColorEnable
+                }
+                MouseArea {
+                    id: switchMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: page.toggleCustomBackground()
+                }
+            }
+        }
+    }
+
+    // Colour and brightness of the interface texts.
+    Item {
+        id: textBox
+        objectName: "textBox"
+        x: 27
+        y: 185
+        width: 270
+        height: 176
+
+        Label {
+            x: 10
+            y: 9
+            text: _StringList[33]
+        }
+
+        Label {
+            x: 10
+            y: 35 + 4
+            width: 86
+            elide: Text.ElideRight
+            text: _StringList[35]
+        }
+
+        Image {
+            id: swatchFrame
+            x: 100
+            y: 35
+            width: 145
+            height: 21
+            source: sourcePaletteIndex
+
+            Row {
+                id: swatches
+                objectName: "swatches"
+                property int currentIndex: 0
+                x: 1
+                y: 1
+                spacing: 2
+                Repeater {
+                    model: swatchModel
+                    Rectangle {
+                        id: swatch
+                        required property int index
+                        required property int r
+                        required property int g
+                        required property int b
+                        width: 19
+                        height: 19
+                        color: Qt.rgba(r / 255, g / 255, b / 255, 1)
+                        border.width: swatches.currentIndex === index ? 2 : 0
+                        border.color: _ColorEnable
+                        MouseArea {
+                            anchors.fill: parent
+                            onClicked: page.selectSwatch(swatch.index)
+                        }
+                    }
+                }
+            }
+        }
+
+        Image {
+            id: paletteFrame
+            x: 100
+            y: 65
+            width: 96
+            height: 21
+            source: sourcePalette
+
+            Rectangle {
+                id: paletteStrip
+                objectName: "paletteStrip"
+                anchors.fill: parent
+                anchors.topMargin: 3
+                anchors.bottomMargin: 3
+                gradient: Gradient {
+                    orientation: Gradient.Horizontal
+                    GradientStop { position: 0.0; color: "#000000" }
+                    GradientStop { position: 0.125; color: "#FF0000" }
+                    GradientStop { position: 0.25; color: "#FFFF00" }
+                    GradientStop { position: 0.375; color: "#00FF00" }
+                    GradientStop { position: 0.5; color: "#00FFFF" }
+                    GradientStop { position: 0.625; color: "#0000FF" }
+                    GradientStop { position: 0.75; color: "#FF00FF" }
+                    GradientStop { position: 0.875; color: "#FFFFFF" }
+                    GradientStop { position: 1.0; color: "#000000" }
+                }
+            }
+
+            MouseArea {
+                id: paletteMouse
+                objectName: "paletteMouse"
+                anchors.fill: paletteStrip
+                function pick(x) {
+                    const p = Math.max(0, Math.min(width - 1, x))
+                    const rgb = page.colorOfStrip(p, width)
+                    page.setRGB(page.modePaletteStrip, rgb[0], rgb[1], rgb[2])
+                }
+                onPressed: function (mouse) { pick(mouse.x) }
+                onPositionChanged: function (mouse) {
+                    if (pressed)
+                        pick(mouse.x)
+                }
+            }
+        }
+
+        // Red, green and blue of the current colour, taken when a field loses focus.
+        component NumberField: Row {
+            property alias label: fieldLabel.text
+            property alias input: input
+            spacing: 1
+            Label {
+                id: fieldLabel
+                width: 12
+                anchors.verticalCenter: parent.verticalCenter
+            }
+            Image {
+                width: 39
+                height: 21
+                source: sourceInputValue
+                TextInput {
+                    id: input
+                    anchors.fill: parent
+                    anchors.margins: 3
+                    horizontalAlignment: TextInput.AlignHCenter
+                    verticalAlignment: TextInput.AlignVCenter
+                    validator: IntValidator { bottom: 0; top: 255 }
+                    maximumLength: 3
+                    text: "255"
+                    font.family: "Arial"
+                    font.pixelSize: _Size
+                    font.bold: true
+                    color: _ColorEnable
+                    selectByMouse: true
+                    onActiveFocusChanged: {
+                        if (!activeFocus)
+                            page.takeFields()
+                    }
+                    onAccepted: focus = false
+                }
+            }
+        }
+
+        Row {
+            x: 100
+            y: 96
+            spacing: 4
+            NumberField { id: fieldR; objectName: "fieldR"; label: "R " }
+            NumberField { id: fieldG; objectName: "fieldG"; label: "G " }
+            NumberField { id: fieldB; objectName: "fieldB"; label: "B " }
+        }
+
+        Label {
+            x: 10
+            y: 130 + 4
+            width: 84
+            elide: Text.ElideRight
+            text: _StringList[36]
+        }
+
+        Slider {
+            id: brightnessSlider
+            objectName: "brightnessSlider"
+            x: 97
+            y: 130
+            minIndex: 0
+            onSliderClicked: function (index) { page.setBrightnessLevel(index) }
+        }
+    }
+
+    function fieldValue(field) {
+        const value = parseInt(field.input.text)
+        return isNaN(value) ? 0 : Math.max(0, Math.min(255, value))
+    }
+
+    function takeFields() {
+        setRGB(modeNumericFields, fieldValue(fieldR), fieldValue(fieldG), fieldValue(fieldB))
+    }
+
+    Row {
+        anchors.right: textBox.right
+        y: textBox.y + textBox.height + 10
+        spacing: 6
+        Button_2state {
+            objectName: "resetButton"
+            source0: sourceReset0
+            source1: sourceReset1
+            onClicked: page.reset()
+        }
+        Button_2state {
+            objectName: "applyButton"
+            source0: sourceApply0
+            source1: sourceApply1
+            onClicked: page.apply()
+        }
+    }
+}

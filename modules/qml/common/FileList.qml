@@ -1,0 +1,125 @@
+import QtQuick
+
+// A scrolling list of files: a name on the left, a note on the right, one row selectable.
+Rectangle {
+    id: fileList
+    property ListModel mdItems: ListModel {}
+    property alias lvItems: listView
+    signal listElementClicked(int index)
+
+    width: 151
+    height: 200
+    color: "#FF000000"
+
+    Image {
+        anchors.fill: parent
+        source: sourceFilelist
+    }
+
+    ListView {
+        id: listView
+        objectName: "listView"
+        width: fileList.width - 18
+        height: fileList.height
+        orientation: ListView.Vertical
+        interactive: true
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+        spacing: -1
+        currentIndex: -1
+        model: fileList.mdItems
+        // An emptied list has no selection (the view itself would keep its old index).
+        onCountChanged: {
+            if (count <= 0)
+                currentIndex = -1
+        }
+        delegate: Item {
+            id: row
+            required property int index
+            required property string textX
+            required property string textR
+            readonly property bool isHighlighted: ListView.isCurrentItem || rowMouse.containsMouse
+            width: listView.width
+            height: 20
+
+            Image {
+                visible: row.index > 0
+                anchors.top: parent.top
+                anchors.horizontalCenter: parent.horizontalCenter
+                source: sourceLine
+            }
+            Image {
+                visible: row.index < listView.count - 1
+                anchors.bottom: parent.bottom
+                anchors.horizontalCenter: parent.horizontalCenter
+                source: sourceLine
+            }
+            Text {
+                anchors.left: parent.left
+                anchors.leftMargin: 5
+                anchors.right: note.left
+                anchors.rightMargin: 4
+                anchors.verticalCenter: parent.verticalCenter
+                elide: Text.ElideRight
+                text: row.textX
+                font.family: globalSetting_fontFamily
+                font.pixelSize: globalSetting_size
+                font.bold: true
+                color: row.isHighlighted ? globalSetting_color : globalSetting_color_enable
+            }
+            Text {
+                id: note
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                horizontalAlignment: Text.AlignRight
+                text: row.textR
+                font.family: globalSetting_fontFamily
+                font.pixelSize: globalSetting_size
+                font.bold: true
+                color: row.isHighlighted ? globalSetting_color : globalSetting_color_enable
+            }
+            MouseArea {
+                id: rowMouse
+                anchors.fill: parent
+                hoverEnabled: true
+                onClicked: {
+                    listView.currentIndex = listView.currentIndex === row.index ? -1 : row.index
+                    fileList.listElementClicked(listView.currentIndex)
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        id: scrollBar
+        objectName: "scrollBar"
+        x: fileList.width - width
+        y: listView.visibleArea.yPosition * listView.height
+        width: 5
+        height: listView.visibleArea.heightRatio * listView.height
+        radius: width / 2
+        opacity: 0.5
+        visible: height !== fileList.height && fileList.mdItems.count > 0
+        color: barMouse.containsMouse ? globalSetting_color : globalSetting_color_enable
+
+        MouseArea {
+            id: barMouse
+            anchors.fill: parent
+            hoverEnabled: true
+            property real pressY: 0
+            onPressed: function (mouse) {
+                pressY = mouse.y
+            }
+            onReleased: pressY = 0
+            onPositionChanged: function (mouse) {
+                if (!pressed)
+                    return
+                const delta = mouse.y - pressY
+                if (delta < 0 && scrollBar.y >= 0)
+                    listView.contentY += delta
+                else if (delta > 0 && scrollBar.y + scrollBar.height <= listView.height)
+                    listView.contentY += delta
+            }
+        }
+    }
+}

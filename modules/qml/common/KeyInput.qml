@@ -1,0 +1,56 @@
+import QtQuick
+
+// One key slot of a key combination: shows the key's name, and a click empties it.
+Rectangle {
+    id: keyInput
+    property int keycodeUSB: -1
+    property string keyname: ""
+    property string keynameDefault: "【 KEYS 】"
+    property string keycancel: "╳"
+    property bool isIn: false
+    signal clearKey
+
+    function setKeycodeUSB(keycode) {
+        const name = _KeyCodeString.keycodeTostr(keycode)
+        if (name !== undefined) {
+            keycodeUSB = keycode
+            keyname = name
+        } else {
+            keycodeUSB = -1
+            keyname = ""
+        }
+    }
+
+    width: 65
+    height: 23
+    color: "#FF000000"
+
+    Rectangle {
+        width: parent.width - 1
+        height: parent.height - 1
+        color: "transparent"
+        border.width: 1
+        border.color: (keyMouse.containsMouse || keyInput.isIn) ? globalSetting_color : globalSetting_color_enable
+    }
+
+    Text {
+        objectName: "keyText"
+        anchors.centerIn: parent
+        text: keyMouse.containsMouse ? keyInput.keycancel
+                                     : (keyInput.keycodeUSB === -1 ? keyInput.keynameDefault : keyInput.keyname)
+        font.family: "Arial"
+        font.pixelSize: 10
+        color: globalSetting_color_enable
+        opacity: keyMouse.pressed ? 0.5 : 1.0
+    }
+
+    MouseArea {
+        id: keyMouse
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: {
+            keyInput.keycodeUSB = -1
+            keyInput.clearKey()
+        }
+    }
+}

@@ -1,0 +1,45 @@
+import QtQuick
+
+// The header of a drop-down: the chosen entry's text, or the "options" placeholder, and an arrow.
+Image {
+    id: header
+    // Text of the chosen entry; empty while nothing is chosen.
+    property string currentText: ""
+    property bool hasCurrent: false
+    signal clicked
+
+    source: sourceSlider
+
+    Text {
+        objectName: "headerText"
+        anchors.left: parent.left
+        anchors.leftMargin: 10
+        anchors.right: arrow.left
+        anchors.verticalCenter: parent.verticalCenter
+        elide: Text.ElideRight
+        text: header.hasCurrent ? header.currentText : "【 " + globalSetting_stringList[1] + " 】"
+        font.family: globalSetting_fontFamily
+        font.pixelSize: globalSetting_size
+        font.bold: true
+        color: headerMouse.containsMouse ? globalSetting_color : globalSetting_color_enable
+    }
+
+    Text {
+        id: arrow
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+        text: "▼"
+        font.family: "Arial"
+        font.pixelSize: globalSetting_size
+        font.bold: true
+        color: headerMouse.containsMouse ? globalSetting_color : globalSetting_color_enable
+    }
+
+    MouseArea {
+        id: headerMouse
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: header.clicked()
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+// Stands in for the controller (ui_View) and the window control (ui_Ctl) in scene tests: it
+// answers with the data a test gives it and records every call, in order, for the test to check.
+class SceneStandIn : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QVariantList apConfig MEMBER apConfig)
+    Q_PROPERTY(QVariantList apConfigDefault MEMBER apConfigDefault)
+    Q_PROPERTY(QVariantList hwDef MEMBER hwDef)
+    Q_PROPERTY(QVariantMap languages MEMBER languages)
+    Q_PROPERTY(QVariantMap strings MEMBER strings)
+    Q_PROPERTY(QString customFilePath MEMBER customFilePath)
+
+public:
+    using QObject::QObject;
+
+    QVariantList apConfig;
+    QVariantList apConfigDefault;
+    QVariantList hwDef;
+    QVariantMap languages;
+    // language code -> string list
+    QVariantMap strings;
+    QString customFilePath;
+
+    // Every call as [name, arg0, arg1, ...], oldest first.
+    Q_INVOKABLE QVariantList calls() const { return recorded; }
+    // The argument lists of the calls of one slot, oldest first.
+    Q_INVOKABLE QVariantList callsOf(const QString& name) const;
+    Q_INVOKABLE QStringList callNames() const;
+    Q_INVOKABLE void clearCalls() { recorded.clear(); }
+
+public slots:
+    // ui_View
+    void setEnableAudio(bool isEnable);
+    void playMedia_Index(int index);
+    void clearAllMedia();
+    void saveApConfig(const QVariantList& apConfigs);
+    QVariantList loadApConfig(bool isDefault = false);
+    QVariantList loadHWDef();
+    void loadProfile(int profile);
+    void saveProfile(int profile);
+    void resetProfile(int profile);
+    QString getCustomFilePath();
+    QVariantMap chkLanguages();
+    QStringList getGlobalStrings(const QString& langCode);
+    void ui_02H_SetCurrentProfile(int profile);
+    // ui_Ctl
+    void onMinimize();
+    void onXChanged(int x);
+    void onYChanged(int y);
+
+private:
+    void record(const QString& name, const QVariantList& arguments = {});
+
+    QVariantList recorded;
+};
