@@ -32,7 +32,7 @@ QString backLedTypeKey() {
 
 QVariantList read(QSettings& profile, const QString& key) {
     const QVariant value = profile.value(key, 0);
-    // A single text is not a stored list; toList() would turn it into nothing useful anyway.
+    // Only a stored list is a value here; a single text in a damaged file reads as missing.
     if (value.typeId() != QMetaType::QVariantList && value.typeId() != QMetaType::QStringList)
         return {};
     return value.toList();

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSettings>
 
+#include <memory>
+
 namespace {
 
 constexpr int pictureCount = 5;
@@ -17,23 +19,21 @@ QVariantList codeBytes(const QByteArray& code) {
     return bytes;
 }
 
-QSettings* freshSettings(const QString& path) {
+std::unique_ptr<QSettings> freshSettings(const QString& path) {
     QFile::remove(path);
-    return new QSettings(path, QSettings::IniFormat);
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
-bool finish(QSettings* settings) {
-    settings->sync();
-    const bool ok = settings->status() == QSettings::NoError;
-    delete settings;
-    return ok;
+bool finish(QSettings& settings) {
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 } // namespace
 
 bool writeHardwareDefinition(const QString& path, const QList<KeyCap>& caps,
                              const QList<MatrixKey>& matrix) {
-    QSettings* definition = freshSettings(path);
+    const auto definition = freshSettings(path);
     definition->setValue(QStringLiteral("Z9/total_HW"), int(caps.size()));
     definition->setValue(QStringLiteral("Z9/total_FW"), int(matrix.size()));
     for (qsizetype i = 0; i < caps.size(); ++i) {
@@ -45,12 +45,12 @@ bool writeHardwareDefinition(const QString& path, const QList<KeyCap>& caps,
                                           cap.position,
                                           QString::fromLatin1(key.factoryCode.toHex().toUpper())});
     }
-    return finish(definition);
+    return finish(*definition);
 }
 
 bool writeDefaultProfile(const QString& path, const QList<MatrixKey>& matrix,
                          const QString& lightingSource) {
-    QSettings* profile = freshSettings(path);
+    const auto profile = freshSettings(path);
     for (const MatrixKey& key : matrix)
         profile->setValue(QStringLiteral("keydefine/%1").arg(key.position),
                           codeBytes(key.factoryCode));
@@ -64,5 +64,5 @@ bool writeDefaultProfile(const QString& path, const QList<MatrixKey>& matrix,
     const QVariantList blank(pictureBytes, 0);
     for (int i = 0; i < pictureCount; ++i)
         profile->setValue(QStringLiteral("userPicture/%1").arg(i), blank);
-    return finish(profile);
+    return finish(*profile);
 }
