@@ -12,7 +12,8 @@
 
 Hid_Thread::Hid_Thread(std::shared_ptr<HidBackend> hidBackend)
     : backend(hidBackend ? std::move(hidBackend) : std::make_shared<HidapiBackend>()) {
-    pool.setMaxThreadCount(3);
+    listenPool.setMaxThreadCount(1);
+    transferPool.setMaxThreadCount(1);
 }
 
 Hid_Thread::~Hid_Thread() {
@@ -117,6 +118,15 @@ void Hid_Thread::waitForTransfers() {
     idleChanged.wait(lock, [this] { return isIdle.load(std::memory_order_acquire); });
 }
 
+void Hid_Thread::runPendingTransfer() {
+    Transfer transfer;
+    {
+        std::lock_guard lock(idleLock);
+        transfer = pendingTransfer;
+    }
+    hid_Write(transfer.len, transfer.isWaitAck);
+}
+
 bool Hid_Thread::hid_Write(int len, bool isWaitAck) {
     const bool sent = isLangFileValid.load() && writeReports(len, isWaitAck);
     closeDevice();
@@ -217,7 +227,7 @@ void Hid_Thread::startListen() {
     if (isListening.load())
         return;
     isListening.store(true);
-    listenFuture = QtConcurrent::run(&pool, &Hid_Thread::listenDevice, this);
+    listenFuture = QtConcurrent::run(&listenPool, &Hid_Thread::listenDevice, this);
 }
 
 void Hid_Thread::stopListen() {
@@ -249,9 +259,13 @@ void Hid_Thread::startSetCommand(const DeviceCommand& command,
     cmdBuf = buildFrame(command, arguments);
     if (payload)
         std::copy_n(payload, command.payloadLength, dataBuf.begin());
-    // Fire and forget: the transfer frees the channel when it ends.
-    (void)QtConcurrent::run(&pool, &Hid_Thread::hid_Write, this, command.payloadLength,
-                            command.waitsForAck);
+    {
+        // Handing the transfer over under the lock also hands over the buffers filled above.
+        std::lock_guard lock(idleLock);
+        pendingTransfer = {command.payloadLength, command.waitsForAck};
+    }
+    // Fire and forget: the transfer frees the channel when it ends, and nothing reads its result.
+    transferPool.start([this] { runPendingTransfer(); });
 }
 
 // Results keep their values when the exchange fails: the reply buffer is preset with them.

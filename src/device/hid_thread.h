@@ -19,8 +19,9 @@ class Widget;
 
 // The device link: the paths of the keyboard's two interfaces, the command channel and the
 // keyboard commands. It is a QThread by descent only; its own thread never runs. Set commands
-// transfer on a worker thread of the link's own pool, get commands on the calling thread, and a
-// listener job on the same pool watches the notification interface for acknowledgements.
+// transfer on a worker thread of the link's own, get commands on the calling thread, and a
+// listener job on another thread of the link's own watches the notification interface for
+// acknowledgements.
 // Every command must be issued from the same (user-interface) thread.
 class Hid_Thread : public QThread {
     Q_OBJECT
@@ -99,6 +100,10 @@ public slots:
 
 private:
     enum class Exchange { NotClaimed, Failed, Done };
+    struct Transfer {
+        int len = 0;
+        bool isWaitAck = false;
+    };
 
     Frame buildFrame(const DeviceCommand& command, std::initializer_list<uchar> arguments);
     void startSetCommand(const DeviceCommand& command, std::initializer_list<uchar> arguments,
@@ -107,6 +112,7 @@ private:
                            std::initializer_list<uchar*> results, uchar* payload = nullptr);
     bool writeReports(int len, bool isWaitAck);
     bool readReports(int len);
+    void runPendingTransfer();
     void releaseChannel();
     HidHandle* openInterface(QString& path, HidHandle*& handle);
     void closeInterface(HidHandle*& handle);
@@ -130,7 +136,11 @@ private:
     // Lets a command waiting for the channel take it the moment a transfer frees it.
     std::mutex idleLock;
     std::condition_variable idleChanged;
-    // Room for the listener, a listener that is just ending, and a transfer. Declared last so
-    // that it is destroyed first, after waiting for its jobs.
-    QThreadPool pool;
+    // The set command whose transfer is about to run; guarded by idleLock.
+    Transfer pendingTransfer;
+    // The link's own threads: one for the listener, one for the transfers, so that a transfer
+    // never waits behind the listener. Declared last so that they are destroyed first, after
+    // waiting for their jobs.
+    QThreadPool listenPool;
+    QThreadPool transferPool;
 };

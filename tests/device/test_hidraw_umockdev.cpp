@@ -1,0 +1,109 @@
+// hidapi's own hidraw code against the virtual Z9, through umockdev's fake device nodes.
+#include "message_capture.h"
+#include "umockdev_z9.h"
+#include "virtual_link.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <csignal>
+#include <cstdlib>
+#include <unistd.h>
+
+class TestHidrawUmockdev : public QObject {
+    Q_OBJECT
+
+private:
+    std::shared_ptr<VirtualKeyboard> keyboard;
+    std::unique_ptr<UmockdevZ9> testbed;
+    std::unique_ptr<Hid_Thread> hid;
+
+    QList<DevFound> scan() {
+        QList<DevInfo> table = readDeviceTable(deviceTableFile);
+        QList<DevFound> found = findDevices(hid.get(), table);
+        hid->startListen();
+        return found;
+    }
+
+private slots:
+    void init() {
+        keyboard = std::make_shared<VirtualKeyboard>();
+        testbed = std::make_unique<UmockdevZ9>(keyboard);
+        hid = std::make_unique<Hid_Thread>(); // the hidapi backend
+    }
+
+    void cleanup() {
+        hid.reset();
+        testbed.reset();
+    }
+
+    void discoveryFindsBothInterfacesByTheirUsagePairs() {
+        const QList<DevFound> found = scan();
+        QCOMPARE(found.size(), 1);
+        QVERIFY(hid->isConnected);
+        QVERIFY(hid->commandPath().startsWith(QStringLiteral("/dev/hidraw")));
+        QVERIFY(hid->notificationPath().startsWith(QStringLiteral("/dev/hidraw")));
+        QVERIFY(hid->commandPath() != hid->notificationPath());
+    }
+
+    void setCommandWithPayloadIsAcknowledged() {
+        scan();
+        QByteArray picture = pattern(512, 6);
+        QElapsedTimer clock;
+        clock.start();
+        hid->hid_12H_SetUserPicture(3, 0, bytesOf(picture));
+        QVERIFY(hid->waitUntilIdle(2000));
+        // Both acknowledgements came through the notification node in their first period.
+        QVERIFY2(clock.elapsed() < 192 + 60, qPrintable(QString::number(clock.elapsed())));
+
+        const QList<WireReport> wire = keyboard->record();
+        QCOMPARE(wire.first(), featureOut("00 12 00 03 08 00 00 00 E2"));
+        QCOMPARE(wire.mid(2, 8), outputReports(picture));
+        QCOMPARE(keyboard->state().profiles[0].pictures[3][511], uchar(picture[511]));
+    }
+
+    void getCommandReadsItsPayload() {
+        VirtualKeyboardState state;
+        std::copy_n(pattern(192, 4).constData(), 192, state.macros[7].begin());
+        keyboard->setState(state);
+        scan();
+        QByteArray macro(192, '\0');
+        hid->hid_91H_GetMacroKey(7, bytesOf(macro));
+        QCOMPARE(macro, pattern(192, 4));
+        QString version;
+        hid->hid_80H_GetFWVersion(version);
+        QCOMPARE(version, QStringLiteral(" 1.05"));
+    }
+
+    void unplugEndsTheListenerAndTheNextScanFindsNothing() {
+        scan();
+        MessageCapture messages;
+        testbed->unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(hid->notificationPath().isEmpty(), 3000);
+        QVERIFY(messages.captured().contains(QStringLiteral("Device removed")));
+        uchar rate = 0x42;
+        hid->hid_81H_GetReportRate(rate);
+        QCOMPARE(rate, uchar(0x42));
+        QVERIFY(scan().isEmpty());
+        QVERIFY(!hid->isConnected);
+    }
+};
+
+// The fake device nodes need umockdev's preload library in this very process: start again
+// with it when it is missing.
+int main(int argc, char** argv) {
+    if (!qgetenv("LD_PRELOAD").contains("libumockdev-preload")) {
+        setenv("LD_PRELOAD", "libumockdev-preload.so.0", 1);
+        const QByteArray asan = qgetenv("ASAN_OPTIONS");
+        setenv("ASAN_OPTIONS", (asan + ":verify_asan_link_order=0").constData(), 1);
+        execv("/proc/self/exe", argv);
+        return 1;
+    }
+    // Removing a node hangs up its terminal, which would end a session leader.
+    std::signal(SIGHUP, SIG_IGN);
+    QCoreApplication app(argc, argv);
+    TestHidrawUmockdev test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_hidraw_umockdev.moc"
