@@ -56,6 +56,10 @@ Item {
             compare(ui_View.callNames(), ["loadHWDef", "chkLanguages", "loadApConfig", "loadApConfig"])
             compare(ui_View.callsOf("loadApConfig"), [[true], [false]])
             compare(findChild(page, "languageList").mdItems.count, 2)
+            // The lists show the built-in state: sound and animations on, English.
+            compare(findChild(page, "soundList").getCurIndex(), 0)
+            compare(findChild(page, "animationList").getCurIndex(), 0)
+            compare(findChild(page, "languageList").getCurIndex(), 1)
         }
 
         function test_syncAppliesAStoredConfiguration() {

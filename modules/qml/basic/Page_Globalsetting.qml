@@ -79,10 +79,17 @@ Image {
         syncUI(ui_View.loadApConfig())
     }
 
+    // The code of the language whose texts are built in.
+    readonly property string builtInLanguageCode: "031000"
+
     function initLanguage() {
         const languages = ui_View.chkLanguages()
-        for (const name in languages)
+        for (const name in languages) {
             languageModel.append({ "textX": name, "code": String(languages[name]) })
+            // Until a configuration says otherwise, the list shows the built-in language.
+            if (String(languages[name]) === builtInLanguageCode)
+                languageList.setCurIndex(languageModel.count - 1)
+        }
     }
 
     function setLanguage(uiIndex) {
@@ -337,6 +344,8 @@ Image {
             DropdownList {
                 id: soundList
                 objectName: "soundList"
+                // Sound and animations are on until a configuration says otherwise.
+                currentIndex: 0
                 mdItems: soundModel
                 onListElementClicked: function (index) { page.setSound(index) }
             }
@@ -347,6 +356,7 @@ Image {
             DropdownList {
                 id: animationList
                 objectName: "animationList"
+                currentIndex: 0
                 mdItems: animationModel
                 onListElementClicked: function (index) { page.setAnimation(index) }
             }
