@@ -15,7 +15,8 @@ Image {
     property color _ColorEnable: "#FFAAAAAA"
     property color _ColorDisable: "#80FFFFFF"
     property int _AnimationSpeed: 800
-    property url webUrl: "https://korvane.example/z9"
+    // The page the logo opens: the user manual shipped beside the program.
+    property url webUrl: "file:modules/doc/manual.html"
     property int skin_No: 1
     property bool isCustomBackground: false
     property string _FontFamily: "Arial"
