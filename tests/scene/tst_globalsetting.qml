@@ -250,6 +250,10 @@ Item {
             compare(scene.globalSetting_stringList[1], "选项")
             compare(scene.globalSetting_stringList[31], "ON")
             compare(scene.globalSetting_stringList.length, 93)
+            // A file without a font family keeps the built-in one.
+            ui_View.strings = { "025044": ["", "选项"], "031000": [] }
+            page.setLanguage(0)
+            compare(scene.globalSetting_fontFamily, "Arial")
         }
 
         function test_backgroundSwitch() {

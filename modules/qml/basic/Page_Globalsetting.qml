@@ -101,7 +101,8 @@ Image {
         const strings = builtInStrings.slice()
         for (let n = 1; n < loaded.length && n < strings.length; ++n)
             strings[n] = loaded[n]
-        strings[0] = loaded.length > 0 ? loaded[0] : ""
+        if (loaded.length > 0 && loaded[0] !== "")
+            strings[0] = loaded[0]
         _StringList = strings
         _FontFamily = strings[0]
         mainIten.translateStrings()
