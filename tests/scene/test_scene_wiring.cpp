@@ -6,7 +6,11 @@
 #include "platform/virtual_hid_backend.h"
 #include "virtual/virtual_keyboard.h"
 
+#include <QDir>
+#include <QFile>
 #include <QQuickItem>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -15,15 +19,56 @@ class TestSceneWiring : public QObject {
     Q_OBJECT
 
 private:
+    QString binDir;
+    std::unique_ptr<QTemporaryDir> workDir;
     std::shared_ptr<VirtualKeyboard> keyboard;
     std::unique_ptr<Widget> widget;
 
+    // A working directory with the shipped data and a configuration that switches the animations
+    // off, so the scene is up at once.
+    void prepareWorkDir() {
+        workDir = std::make_unique<QTemporaryDir>();
+        for (const QString& folder :
+             {QStringLiteral("modules/setting"), QStringLiteral("modules/i18n")}) {
+            QDir(workDir->path()).mkpath(folder);
+            const QDir shipped(binDir + QLatin1Char('/') + folder);
+            for (const QString& name : shipped.entryList(QDir::Files))
+                QFile::copy(shipped.filePath(name),
+                            workDir->filePath(folder + QLatin1Char('/') + name));
+        }
+        // The skin and the sounds are only read: the shipped ones serve.
+        for (const QString& folder :
+             {QStringLiteral("modules/img"), QStringLiteral("modules/media")})
+            QFile::link(binDir + QLatin1Char('/') + folder, workDir->filePath(folder));
+        QDir::setCurrent(workDir->path());
+        QFile::copy(QStringLiteral("modules/setting/apConfigD.bin"),
+                    QStringLiteral("modules/setting/apConfig.bin"));
+        QFile(QStringLiteral("modules/setting/apConfig.bin"))
+            .setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QSettings config(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
+        config.setValue(QStringLiteral("common/2"), 1);
+    }
+
+    // Searches the visual tree, which also holds the items that repeaters made.
+    static QQuickItem* findItem(QQuickItem* item, const QString& name) {
+        if (item->objectName() == name)
+            return item;
+        for (QQuickItem* child : item->childItems()) {
+            if (QQuickItem* found = findItem(child, name))
+                return found;
+        }
+        return nullptr;
+    }
+
     QQuickItem* sceneItem(const char* name) const {
-        return widget->controler()->view->rootObject()->findChild<QQuickItem*>(QLatin1String(name));
+        return findItem(widget->controler()->view->rootObject(), QLatin1String(name));
     }
 
 private slots:
+    void initTestCase() { binDir = QDir::currentPath(); }
+
     void init() {
+        prepareWorkDir();
         keyboard = std::make_shared<VirtualKeyboard>();
         widget = std::make_unique<Widget>(nullptr, std::make_shared<VirtualHidBackend>(keyboard));
         widget->setDeviceMonitor(std::make_unique<DeviceMonitor>());
@@ -32,6 +77,8 @@ private slots:
     void cleanup() {
         widget.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QDir::setCurrent(binDir);
+        workDir.reset();
     }
 
     void indicatorShowsTheFirmwareVersionOnGreenOnceTheKeyboardReports() {
@@ -55,6 +102,25 @@ private slots:
         widget->checkDevice();
         QTRY_COMPARE(text->property("text").toString(), QStringLiteral("-----"));
         QCOMPARE(sceneItem("connectionLight")->property("color").value<QColor>(), QColor(Qt::red));
+    }
+
+    void profileLeftClickSwitchesTheKeyboardsProfile() {
+        widget->showNormal();
+        QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+        widget->startUI();
+        QQuickItem* menu = sceneItem("menuProf");
+        QTRY_VERIFY(menu->isVisible() && menu->x() == 1000 - menu->width() - 8);
+        keyboard->clearRecord();
+
+        QQuickItem* entry = sceneItem("profile3");
+        QVERIFY(entry);
+        const QPointF centre = entry->mapToScene(QPointF(entry->width() / 2, entry->height() / 2));
+        QTest::mouseClick(widget->controler()->view, Qt::LeftButton, {}, centre.toPoint());
+        QVERIFY(keyboard->waitForRecord(1, 3000));
+        const WireReport first = keyboard->record().first();
+        QCOMPARE(first.kind, WireReport::Kind::FeatureOut);
+        QCOMPARE(first.bytes.left(3), QByteArray::fromHex("000203"));
+        QCOMPARE(widget->controler()->view->currentProfile, 3);
     }
 };
 

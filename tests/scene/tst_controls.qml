@@ -33,6 +33,16 @@ SceneGlobals {
     }
 
     Component {
+        id: fileListButtonComponent
+        FileListButton {
+            mdItems: ListModel {
+                ListElement { textX: "first"; textR: "" }
+                ListElement { textX: "second"; textR: "" }
+            }
+        }
+    }
+
+    Component {
         id: sliderComponent
         Slider {}
     }
@@ -142,6 +152,33 @@ SceneGlobals {
             compare(clicked.signalArguments[2][0], 0)
             fileList.mdItems.clear()
             tryCompare(fileList.lvItems, "currentIndex", -1)
+        }
+
+        function test_fileListButtonAsksForAFreshListThenReportsTheChoice() {
+            globals.animation_speed = 10
+            const button = createTemporaryObject(fileListButtonComponent, globals, { "x": 600, "y": 20 })
+            const update = spyOn(button, "requestToUpdateList")
+            const opened = spyOn(button, "listOpened")
+            const clicked = spyOn(button, "listElementClicked")
+            const headerText = findChild(button, "headerText")
+            compare(headerText.text, "【 OPTIONS 】")
+            mouseClick(button, 10, 10)
+            compare(update.count, 1)
+            compare(opened.count, 1)
+            tryCompare(button, "isSelect", true)
+            const panel = findChild(button, "panel")
+            mouseClick(panel, 20, 20 + 10)
+            compare(clicked.signalArguments[0][0], 1)
+            compare(button.getCurIndex(), 1)
+            compare(headerText.text, "second")
+            tryCompare(button, "isSelect", false)
+            tryCompare(panel, "visible", false)
+            // The header of an open list closes it without asking for a new list.
+            mouseClick(button, 10, 10)
+            tryCompare(button, "isSelect", true)
+            mouseClick(button, 10, 10)
+            compare(update.count, 2)
+            tryCompare(button, "isSelect", false)
         }
 
         function test_fileListScrollBarShowsOnlyForLongLists() {

@@ -56,6 +56,10 @@ Item {
             compare(ui_View.callNames(), ["loadHWDef", "chkLanguages", "loadApConfig", "loadApConfig"])
             compare(ui_View.callsOf("loadApConfig"), [[true], [false]])
             compare(findChild(page, "languageList").mdItems.count, 2)
+            // The lists show the built-in state: sound and animations on, English.
+            compare(findChild(page, "soundList").getCurIndex(), 0)
+            compare(findChild(page, "animationList").getCurIndex(), 0)
+            compare(findChild(page, "languageList").getCurIndex(), 1)
         }
 
         function test_syncAppliesAStoredConfiguration() {
@@ -246,6 +250,10 @@ Item {
             compare(scene.globalSetting_stringList[1], "选项")
             compare(scene.globalSetting_stringList[31], "ON")
             compare(scene.globalSetting_stringList.length, 93)
+            // A file without a font family keeps the built-in one.
+            ui_View.strings = { "025044": ["", "选项"], "031000": [] }
+            page.setLanguage(0)
+            compare(scene.globalSetting_fontFamily, "Arial")
         }
 
         function test_backgroundSwitch() {

@@ -15,7 +15,8 @@ Image {
     property color _ColorEnable: "#FFAAAAAA"
     property color _ColorDisable: "#80FFFFFF"
     property int _AnimationSpeed: 800
-    property url webUrl: "https://korvane.example/z9"
+    // The page the logo opens: the user manual shipped beside the program.
+    property url webUrl: "file:modules/doc/manual.html"
     property int skin_No: 1
     property bool isCustomBackground: false
     property string _FontFamily: "Arial"
@@ -79,10 +80,17 @@ Image {
         syncUI(ui_View.loadApConfig())
     }
 
+    // The code of the language whose texts are built in.
+    readonly property string builtInLanguageCode: "031000"
+
     function initLanguage() {
         const languages = ui_View.chkLanguages()
-        for (const name in languages)
+        for (const name in languages) {
             languageModel.append({ "textX": name, "code": String(languages[name]) })
+            // Until a configuration says otherwise, the list shows the built-in language.
+            if (String(languages[name]) === builtInLanguageCode)
+                languageList.setCurIndex(languageModel.count - 1)
+        }
     }
 
     function setLanguage(uiIndex) {
@@ -93,7 +101,8 @@ Image {
         const strings = builtInStrings.slice()
         for (let n = 1; n < loaded.length && n < strings.length; ++n)
             strings[n] = loaded[n]
-        strings[0] = loaded.length > 0 ? loaded[0] : ""
+        if (loaded.length > 0 && loaded[0] !== "")
+            strings[0] = loaded[0]
         _StringList = strings
         _FontFamily = strings[0]
         mainIten.translateStrings()
@@ -337,6 +346,8 @@ Image {
             DropdownList {
                 id: soundList
                 objectName: "soundList"
+                // Sound and animations are on until a configuration says otherwise.
+                currentIndex: 0
                 mdItems: soundModel
                 onListElementClicked: function (index) { page.setSound(index) }
             }
@@ -347,6 +358,7 @@ Image {
             DropdownList {
                 id: animationList
                 objectName: "animationList"
+                currentIndex: 0
                 mdItems: animationModel
                 onListElementClicked: function (index) { page.setAnimation(index) }
             }
