@@ -1,4 +1,6 @@
 #include "app/myqquickview.h"
+
+#include "app/local_file_url_opener.h"
 #include "macros/key_name_table.h"
 
 #include "settings/settings_paths.h"
@@ -32,6 +34,7 @@ myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
         profileSettings.append(
             new QSettings(SettingsPaths::profileFile(profile), QSettings::IniFormat));
     settingsDialogs = std::make_unique<SystemSettingsDialogs>();
+    new LocalFileUrlOpener(this);
 }
 
 myQQuickView::~myQQuickView() {
