@@ -8,17 +8,11 @@
 #include "device/lang_file_valid.h"
 #include "settings/language_checksum.h"
 #include "settings/profile_store.h"
+#include "variant_lists.h"
 
 #include <QTest>
 
 namespace {
-
-QVariantList numbers(std::initializer_list<int> values) {
-    QVariantList list;
-    for (int v : values)
-        list.append(v);
-    return list;
-}
 
 QVariantList listOf(const QByteArray& bytes) {
     QVariantList list;

@@ -1,6 +1,7 @@
 // Profile files: reads and writes of the current profile, export, import and reset.
 #include "settings/profile_store.h"
 #include "settings_sandbox.h"
+#include "variant_lists.h"
 #include "view_under_test.h"
 
 #include <QStandardPaths>
@@ -9,13 +10,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QVariantList numbers(std::initializer_list<int> values) {
-    QVariantList list;
-    for (int v : values)
-        list.append(v);
-    return list;
-}
 
 QVariantList countingMatrix() {
     QVariantList matrix;
