@@ -209,8 +209,8 @@ void Hid_Thread::listenDevice() {
     while (isListening.load()) {
         HidHandle* handle = openDevice2();
         if (!handle) {
+            // The failed open has cleared the notification path.
             qDebug("Device removed");
-            setDevicePaths(commandPath(), QString());
             isListening.store(false);
             return;
         }
