@@ -85,8 +85,12 @@ private slots:
         QTEST(int(table[0].usagePage2), "usagePage2");
     }
 
-    void missingTableHasNoEntries() {
-        QVERIFY(readDeviceTable(dir.filePath(QStringLiteral("absent.ini"))).isEmpty());
+    void missingTableConnectsNothing() {
+        QList<DevInfo> table = readDeviceTable(dir.filePath(QStringLiteral("absent.ini")));
+        QVERIFY(table.isEmpty());
+        VirtualLink link; // a Z9 is attached, but no table names it
+        QVERIFY(findDevices(&link.hid, table).isEmpty());
+        QVERIFY(!link.hid.isConnected);
     }
 
     void deviceNeedsBothUsagePairs_data() {
