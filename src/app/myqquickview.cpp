@@ -1,6 +1,7 @@
 #include "app/myqquickview.h"
 
 #include "app/local_file_url_opener.h"
+#include "app/window_shaped_image_provider.h"
 #include "macros/key_name_table.h"
 
 #include "settings/settings_paths.h"
@@ -8,11 +9,13 @@
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
+#include <QQmlEngine>
 #include <QQuickItem>
 
 myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
     // The window is translucent; the scene's own pixels shape it.
     setClearColor(Qt::transparent);
+    engine()->addImageProvider(QStringLiteral("windowshaped"), new WindowShapedImageProvider);
     isAudioEnabled = true;
     profileSettings.clear();
     currentProfile = 0;

@@ -5,9 +5,13 @@ Item {
     width: 1000
     height: 600
 
+    // The user's picture is cut to the skin background's outline, so the window keeps its shape.
     Image {
         anchors.fill: parent
-        source: isCustomBackground ? sourceCustomBackground : sourceBackground
+        source: isCustomBackground
+                ? "image://windowshaped/" + encodeURIComponent(sourceCustomBackground) + "/"
+                  + encodeURIComponent(sourceBackground)
+                : sourceBackground
         fillMode: Image.PreserveAspectCrop
     }
 
