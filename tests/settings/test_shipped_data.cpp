@@ -233,6 +233,9 @@ private slots:
             const QString file = QLatin1String(name);
             QCOMPARE(fileBytes(output.filePath(file)), fileBytes(settingDir + file));
         }
+        // The key definition picture's table travels inside the program with the scene.
+        QCOMPARE(fileBytes(output.filePath(QStringLiteral("KeyLayout_Z9.js"))),
+                 fileBytes(QStringLiteral(":/modules/qml/Z9/KeyLayout_Z9.js")));
     }
 
     void defaultConfigurationHasThirtyBuiltInEntries() {

@@ -1,5 +1,7 @@
-// Writes the shipped hardware definition and default profile from the tables in tools/data.
+// Writes the shipped hardware definition, default profile and key picture table from the tables
+// in tools/data.
 #include "key_layout.h"
+#include "key_picture.h"
 #include "matrix_table.h"
 #include "setting_files.h"
 
@@ -55,5 +57,7 @@ int main(int argc, char** argv) {
     if (!writeDefaultProfile(output.filePath(QStringLiteral("pD.bin")), matrix,
                              data.filePath(QStringLiteral("z9_default_profile.ini"))))
         return fail(QStringLiteral("cannot write pD.bin"));
+    if (!writeKeyPicture(output.filePath(QStringLiteral("KeyLayout_Z9.js")), caps, matrix))
+        return fail(QStringLiteral("cannot write KeyLayout_Z9.js"));
     return 0;
 }

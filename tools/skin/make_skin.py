@@ -8,7 +8,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from PIL import ImageChops  # noqa: E402
 
-from catalogue import all_images  # noqa: E402
+from catalogue import KEY_TYPES, all_images  # noqa: E402
 from window import body_shape  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -24,7 +24,20 @@ def check_silhouette(path, canvas):
         raise SystemExit(f"{path}: pixels outside the window outline (alpha up to {leak})")
 
 
+def layout_key_types():
+    """The key types that the keyboard layout table gives its caps."""
+    with open(os.path.join(REPO, "tools", "data", "z9_layout.txt"), encoding="utf-8") as table:
+        return {int(line.split()[1]) for line in table if line.startswith("type ")}
+
+
+def check_key_types():
+    missing = sorted(layout_key_types() - set(KEY_TYPES))
+    if missing:
+        raise SystemExit(f"key types of the layout table without a key cap: {missing}")
+
+
 def main():
+    check_key_types()
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(REPO, "modules", "img", "skin1")
     images = all_images()
     for path, size, painter, _why in images:
