@@ -4,7 +4,9 @@
 #include "app/window_shaped_image_provider.h"
 #include "macros/key_name_table.h"
 
+#include "settings/settings_file.h"
 #include "settings/settings_paths.h"
+#include "settings/store_failure_notice.h"
 #include "settings/system_settings_dialogs.h"
 
 #include <QAudioOutput>
@@ -32,16 +34,21 @@ myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
                 });
     }
 
-    apConfigSettings = new QSettings(SettingsPaths::apConfigFile(), QSettings::IniFormat);
+    apConfigSettings = new SettingsFile(SettingsPaths::apConfigFile());
     for (int profile = 0; profile < profileCount; ++profile)
-        profileSettings.append(
-            new QSettings(SettingsPaths::profileFile(profile), QSettings::IniFormat));
+        profileSettings.append(new SettingsFile(SettingsPaths::profileFile(profile)));
     settingsDialogs = std::make_unique<SystemSettingsDialogs>();
+    storeFailureNotice =
+        std::make_unique<StoreFailureNotice>([this](const QString& title, const QString& text) {
+            settingsDialogs->warning(title, text);
+        });
     new LocalFileUrlOpener(this);
 }
 
 myQQuickView::~myQQuickView() {
-    // Deleting a settings object writes what is still pending to its file.
+    // Deleting a settings object writes what is still pending to its file; a failure then is
+    // past telling, the window being gone.
+    storeFailureNotice.reset();
     qDeleteAll(profileSettings);
     delete apConfigSettings;
 }

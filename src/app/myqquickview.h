@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QQuickWidget>
-#include <QSettings>
 #include <QStringList>
 #include <QVariant>
 
@@ -11,6 +10,8 @@
 
 class Hid_Thread;
 class SettingsDialogs;
+class SettingsFile;
+class StoreFailureNotice;
 class QMediaPlayer;
 
 // The scene view, and at the same time the controller whose slots the scene calls as ui_View.
@@ -31,11 +32,13 @@ public:
     Hid_Thread* hidThread = nullptr;
     bool isAudioEnabled = true;
     std::array<QMediaPlayer*, mediaPlayerCount> mediaPlayers{};
-    QSettings* apConfigSettings = nullptr;
-    QList<QSettings*> profileSettings;
+    SettingsFile* apConfigSettings = nullptr;
+    QList<SettingsFile*> profileSettings;
     int currentProfile = 0;
     // The file dialogs and message boxes of the settings slots; tests put stand-ins here.
     std::unique_ptr<SettingsDialogs> settingsDialogs;
+    // Tells the user once when a change cannot be stored, in the language chosen last.
+    std::unique_ptr<StoreFailureNotice> storeFailureNotice;
 
 public slots:
     // --- device state report ---

@@ -1,9 +1,10 @@
 #include "macros/macro_library.h"
 
+#include "settings/settings_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <algorithm>
 
@@ -34,15 +35,10 @@ bool isPlainName(const QString& name) {
 }
 
 // A value that is missing or not a whole number reads as the fallback.
-int readInt(const QSettings& settings, const QString& key, int fallback) {
+int readInt(const SettingsFile& settings, const QString& key, int fallback) {
     bool isNumber = false;
     const int value = settings.value(key).toInt(&isNumber);
     return isNumber ? value : fallback;
-}
-
-bool writeAndCheck(QSettings& settings) {
-    settings.sync();
-    return settings.status() == QSettings::NoError;
 }
 
 } // namespace
@@ -73,18 +69,18 @@ QString MacroLibrary::create() const {
         if (!file.exists() && !file.isSymLink())
             break;
     }
-    QSettings settings(path, QSettings::IniFormat);
+    SettingsFile settings(path);
     settings.setValue(indexKey, -1);
     settings.setValue(totalKey, 0);
     settings.setValue(repeatKey, 1);
-    return writeAndCheck(settings) ? name : QString();
+    return settings.sync() ? name : QString();
 }
 
 QStringList MacroLibrary::lines(const QString& name) const {
     const std::optional<QString> path = existingFile(name);
     if (!path)
         return {};
-    const QSettings settings(*path, QSettings::IniFormat);
+    const SettingsFile settings(*path);
     const int total = std::clamp(readInt(settings, totalKey, 0), 0, maxLineCount);
     QStringList result;
     result.reserve(total);
@@ -97,19 +93,19 @@ bool MacroLibrary::saveLines(const QString& name, const QStringList& lines) cons
     const std::optional<QString> path = existingFile(name);
     if (!path)
         return false;
-    QSettings settings(*path, QSettings::IniFormat);
+    SettingsFile settings(*path);
     settings.remove(lineGroup);
     settings.setValue(totalKey, lines.size());
     for (qsizetype line = 0; line < lines.size(); ++line)
         settings.setValue(lineKey(line), lines[line]);
-    return writeAndCheck(settings);
+    return settings.sync();
 }
 
 std::optional<MacroConfig> MacroLibrary::config(const QString& name) const {
     const std::optional<QString> path = existingFile(name);
     if (!path)
         return std::nullopt;
-    const QSettings settings(*path, QSettings::IniFormat);
+    const SettingsFile settings(*path);
     const MacroConfig defaults;
     return MacroConfig{readInt(settings, indexKey, defaults.index),
                        readInt(settings, repeatKey, defaults.repeat)};
@@ -120,7 +116,7 @@ void MacroLibrary::setConfig(const QString& name, const QVariant& index,
     const std::optional<QString> path = existingFile(name);
     if (!path)
         return;
-    QSettings settings(*path, QSettings::IniFormat);
+    SettingsFile settings(*path);
     settings.setValue(indexKey, index);
     settings.setValue(repeatKey, repeat);
 }

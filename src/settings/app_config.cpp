@@ -1,5 +1,7 @@
 #include "settings/app_config.h"
 
+#include "settings/settings_file.h"
+
 namespace AppConfig {
 
 namespace {
@@ -15,13 +17,13 @@ constexpr int maximumEntries = 4096;
 
 } // namespace
 
-void save(QSettings& config, const QVariantList& entries) {
+void save(SettingsFile& config, const QVariantList& entries) {
     config.setValue(totalKey, int(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i)
         config.setValue(entryKey(i), entries[i]);
 }
 
-QVariantList load(QSettings& config) {
+QVariantList load(const SettingsFile& config) {
     const int total = config.value(totalKey, 0).toInt();
     QVariantList entries;
     for (int i = 0; i < qMin(total, maximumEntries); ++i)
@@ -30,7 +32,7 @@ QVariantList load(QSettings& config) {
 }
 
 QVariantList loadFile(const QString& path) {
-    QSettings config(path, QSettings::IniFormat);
+    const SettingsFile config(path);
     return load(config);
 }
 

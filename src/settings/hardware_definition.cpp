@@ -1,6 +1,6 @@
 #include "settings/hardware_definition.h"
 
-#include <QSettings>
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ constexpr int maximumKeys = 1024;
 } // namespace
 
 QVariantList loadHardwareDefinition(const QString& path) {
-    QSettings definition(path, QSettings::IniFormat);
+    const SettingsFile definition(path);
     const int hardwareKeys =
         qBound(0, definition.value(QStringLiteral("Z9/total_HW"), 0).toInt(), maximumKeys);
     const int firmwareSlots = definition.value(QStringLiteral("Z9/total_FW"), 0).toInt();

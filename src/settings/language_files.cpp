@@ -2,9 +2,9 @@
 
 #include "settings/language_checksum.h"
 #include "settings/legacy_language_names.h"
+#include "settings/settings_file.h"
 
 #include <QDir>
-#include <QSettings>
 
 namespace LanguageFiles {
 
@@ -14,6 +14,7 @@ const QString prefix = QStringLiteral("lang_");
 constexpr int codeLength = 6;
 // A complete file has 92 strings; a corrupt count must not allocate without bound.
 constexpr int maximumStrings = 4096;
+constexpr int messageCount = 6;
 
 } // namespace
 
@@ -31,13 +32,16 @@ QVariantMap list(const QString& directory) {
 }
 
 Strings read(const QString& path) {
-    QSettings file(path, QSettings::IniFormat);
+    const SettingsFile file(path);
     Strings result;
     result.strings.append(file.value(QStringLiteral("font/family")).toString());
     const int total = qMin(file.value(QStringLiteral("font/total"), 0).toInt(), maximumStrings);
     const QString stored = file.value(QStringLiteral("font/cs")).toString();
 
-    // The messages ("msg/0" … "msg/3") belong to neither the list nor the checksum.
+    // The messages belong to neither the list nor the checksum.
+    for (int n = 0; n < messageCount; ++n)
+        result.messages.append(file.value(QStringLiteral("msg/%1").arg(n)).toString());
+
     QStringList texts;
     for (int n = 1; n <= total; ++n)
         texts.append(file.value(QStringLiteral("strings/%1").arg(n)).toString());

@@ -13,7 +13,12 @@ QVariantMap list(const QString& directory);
 struct Strings {
     QStringList strings; // font family, then strings 1 … N
     bool checksumValid = false;
+    QStringList messages; // message box texts "msg/0" … "msg/5", empty where the file has none
 };
+
+// Indexes in Strings::messages of the notice that a change could not be stored.
+constexpr int storeFailureTitleMessage = 4;
+constexpr int storeFailureTextMessage = 5;
 
 // A missing or unreadable file gives just an empty font family and an invalid checksum.
 Strings read(const QString& path);

@@ -1,5 +1,7 @@
 #include "settings/profile_store.h"
 
+#include "settings/settings_file.h"
+
 namespace ProfileStore {
 
 bool isProfileIndex(int profile) {
@@ -30,7 +32,7 @@ QString backLedTypeKey() {
     return QStringLiteral("color/backLedType");
 }
 
-QVariantList read(QSettings& profile, const QString& key) {
+QVariantList read(const SettingsFile& profile, const QString& key) {
     const QVariant value = profile.value(key, 0);
     // Only a stored list is a value here; a single text in a damaged file reads as missing.
     if (value.typeId() != QMetaType::QVariantList && value.typeId() != QMetaType::QStringList)
@@ -38,11 +40,11 @@ QVariantList read(QSettings& profile, const QString& key) {
     return value.toList();
 }
 
-void write(QSettings& profile, const QString& key, const QVariantList& value) {
+void write(SettingsFile& profile, const QString& key, const QVariantList& value) {
     profile.setValue(key, value);
 }
 
-void writeKeyMatrix(QSettings& profile, const QVariantList& src512) {
+void writeKeyMatrix(SettingsFile& profile, const QVariantList& src512) {
     for (int slot = 0; slot < storedKeySlots; ++slot) {
         QVariantList code;
         for (int byte = 0; byte < keyCodeBytes; ++byte)

@@ -1,29 +1,45 @@
 #include "settings/profile_transfer.h"
 
-#include "settings/profile_file_copy.h"
+#include "settings/settings_file.h"
+#include "settings/store_outcome.h"
+#include "settings/stored_file.h"
 
-#include <QFile>
-#include <QSettings>
+#include <QFileInfo>
 
 namespace ProfileTransfer {
 
-void exportProfile(QSettings& profile, const QString& target) {
+namespace {
+
+// Far above any profile; a larger file chosen by mistake is not a profile to copy.
+constexpr qint64 maximumProfileSize = 16 * 1024 * 1024;
+
+} // namespace
+
+void exportProfile(SettingsFile& profile, const QString& target) {
     // What the tool stored last must be in the file that is copied.
     profile.sync();
-    QFile::copy(profile.fileName(), target);
+    const QFileInfo existing(target);
+    if (existing.exists() || existing.isSymLink())
+        return;
+    const std::optional<QByteArray> content =
+        StoredFile::read(profile.fileName(), maximumProfileSize);
+    if (content)
+        StoreOutcome::report(target, StoredFile::create(target, *content));
 }
 
-void replaceProfile(QList<QSettings*>& profileSettings, int profile, const QString& source) {
-    QSettings* replaced = profileSettings.takeAt(profile);
+void replaceProfile(QList<SettingsFile*>& profileSettings, int profile, const QString& source) {
+    SettingsFile* replaced = profileSettings.takeAt(profile);
     const QString path = replaced->fileName();
-    // Pending writes go to the old file now, so that no later flush of the replaced object can
+    // Pending writes go to the old file now, so that no later store of the replaced object can
     // land on top of the new content.
     replaced->sync();
     replaced->deleteLater();
 
-    replaceWithCopy(path, source);
+    const std::optional<QByteArray> content = StoredFile::read(source, maximumProfileSize);
+    if (content)
+        StoreOutcome::report(path, StoredFile::replace(path, *content));
 
-    profileSettings.insert(profile, new QSettings(path, QSettings::IniFormat));
+    profileSettings.insert(profile, new SettingsFile(path));
 }
 
 } // namespace ProfileTransfer

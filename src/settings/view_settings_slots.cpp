@@ -12,6 +12,7 @@
 #include "settings/profile_transfer.h"
 #include "settings/settings_dialogs.h"
 #include "settings/settings_paths.h"
+#include "settings/store_failure_notice.h"
 
 #include <QStandardPaths>
 
@@ -79,9 +80,11 @@ QStringList myQQuickView::getGlobalStrings(QString langCode) {
     const LanguageFiles::Strings language =
         LanguageFiles::isSafeCode(langCode)
             ? LanguageFiles::read(SettingsPaths::languageFile(langCode))
-            : LanguageFiles::Strings{{QString()}, false};
+            : LanguageFiles::Strings{{QString()}, false, {}};
     // The keyboard is reached only while the chosen language file passes its check.
     isLangFileValid = language.checksumValid;
+    storeFailureNotice->setTexts(language.messages.value(LanguageFiles::storeFailureTitleMessage),
+                                 language.messages.value(LanguageFiles::storeFailureTextMessage));
     return language.strings;
 }
 

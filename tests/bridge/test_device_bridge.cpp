@@ -55,7 +55,7 @@ private:
         return link->keyboard->state();
     }
 
-    QSettings& currentFile() { return view->profile((*view)->currentProfile); }
+    SettingsFile& currentFile() { return view->profile((*view)->currentProfile); }
 
 private slots:
     void init() {

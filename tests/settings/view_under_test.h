@@ -2,6 +2,7 @@
 
 #include "app/myqquickview.h"
 #include "fake_settings_dialogs.h"
+#include "settings/settings_file.h"
 
 #include <QCoreApplication>
 
@@ -23,7 +24,7 @@ public:
     }
 
     myQQuickView* operator->() const { return view.get(); }
-    QSettings& profile(int index) const { return *view->profileSettings[index]; }
+    SettingsFile& profile(int index) const { return *view->profileSettings[index]; }
 
     std::unique_ptr<myQQuickView> view;
     FakeSettingsDialogs* dialogs = nullptr;
