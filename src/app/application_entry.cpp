@@ -1,5 +1,6 @@
 #include "app/application_entry.h"
 
+#include "app/data_directory.h"
 #include "app/widget.h"
 #include "platform/hid_backend.h"
 #include "platform/single_application.h"
@@ -13,10 +14,8 @@ int runKorvane(int argc, char** argv, std::shared_ptr<HidBackend> hidBackend) {
     if (app.isRunning())
         return 1;
 
-    // Every relative path of the tool resolves against the executable's own directory.
-    QString path = app.applicationFilePath();
-    path.truncate(path.lastIndexOf(QLatin1Char('/')));
-    QDir::setCurrent(path);
+    // Every relative path of the tool resolves against this directory.
+    QDir::setCurrent(DataDirectory::choose(app.applicationDirPath(), app.applicationName()));
 
     int exitCode = 0;
     {
