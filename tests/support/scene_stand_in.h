@@ -48,6 +48,11 @@ public slots:
     QVariantMap chkLanguages();
     QStringList getGlobalStrings(const QString& langCode);
     void ui_02H_SetCurrentProfile(int profile);
+    // The key definition page's reads of the profile and the macro library: an empty profile
+    // and library. They only answer and are not recorded (the page reads every key each time).
+    QVariantList getKeydefine(const QVariant&) { return {}; }
+    QStringList getMacroIniNames() { return {}; }
+    QVariantList loadMacroIniConfig(const QVariant&) { return {}; }
     // ui_Ctl
     void onMinimize();
     void onXChanged(int x);

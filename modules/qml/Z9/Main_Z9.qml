@@ -112,7 +112,7 @@ Item {
             width: pageArea.width
             height: pageArea.height
 
-            Item {
+            Page_Keydefine {
                 id: _Page_Keydefine
                 objectName: "_Page_Keydefine"
                 width: pageArea.width

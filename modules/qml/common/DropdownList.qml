@@ -77,6 +77,12 @@ Rectangle {
             required property int index
             required property string textX
             source: sourceSlider
+            // An open list lies over other controls: the item is opaque like the header.
+            Rectangle {
+                z: -1
+                anchors.fill: parent
+                color: "#FF000000"
+            }
             Text {
                 anchors.left: parent.left
                 anchors.leftMargin: 10
