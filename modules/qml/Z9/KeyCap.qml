@@ -9,7 +9,6 @@ Item {
     property color labelColor: globalSetting_color_enable
     // The frame shows only above 0.
     property real frameOpacity: 0
-    readonly property string imageBase: "file:modules/img/skin" + skin_No + "/model_kb/k" + keyType
 
     width: cap.implicitWidth
     height: cap.implicitHeight
@@ -17,12 +16,12 @@ Item {
 
     Image {
         id: cap
-        source: keyCap.keyType > 0 ? keyCap.imageBase + "-0.png" : ""
+        source: keyCap.keyType > 0 ? "file:modules/img/skin" + skin_No + "/model_kb/k" + keyCap.keyType + "-0.png" : ""
     }
 
     Image {
         objectName: "keyFrame"
-        source: keyCap.keyType > 0 ? keyCap.imageBase + "-1.png" : ""
+        source: keyCap.keyType > 0 ? "file:modules/img/skin" + skin_No + "/model_kb/k" + keyCap.keyType + "-1.png" : ""
         opacity: keyCap.frameOpacity
         visible: keyCap.frameOpacity > 0
     }

@@ -1,0 +1,132 @@
+#include "device_scene_probe.h"
+
+#include "app/myqquickview.h"
+#include "settings/settings_paths.h"
+
+#include <QDir>
+#include <QJSValue>
+#include <QMutex>
+#include <QSettings>
+
+namespace {
+
+QMutex warningLock;
+QStringList warnings;
+QtMessageHandler previousHandler = nullptr;
+
+void keepSceneWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtDebugMsg && type != QtInfoMsg &&
+        message.contains(QLatin1String("qrc:/modules/qml"))) {
+        QMutexLocker locker(&warningLock);
+        warnings.append(message);
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+template <typename Bytes> QVariantList listOf(const Bytes& bytes) {
+    QVariantList list;
+    for (const auto byte : bytes)
+        list.append(int(uchar(byte)));
+    return list;
+}
+
+constexpr int commandByte = 1;
+
+} // namespace
+
+DeviceSceneProbe::DeviceSceneProbe(myQQuickView* view, Hid_Thread* hid,
+                                   std::shared_ptr<VirtualKeyboard> keyboard, QObject* parent)
+    : QObject(parent), view(view), hid(hid), keyboard(std::move(keyboard)) {
+    previousHandler = qInstallMessageHandler(keepSceneWarnings);
+}
+
+DeviceSceneProbe::~DeviceSceneProbe() {
+    qInstallMessageHandler(previousHandler);
+}
+
+void DeviceSceneProbe::reset() {
+    waitIdle();
+    for (QSettings* profile : view->profileSettings) {
+        profile->clear();
+        profile->sync();
+    }
+    view->currentProfile = 0;
+    QDir macros(QStringLiteral("modules/macro"));
+    for (const QString& name : macros.entryList(QDir::Files))
+        macros.remove(name);
+    keyboard->setState({});
+    keyboard->clearRecord();
+    QMutexLocker locker(&warningLock);
+    warnings.clear();
+}
+
+bool DeviceSceneProbe::waitIdle() {
+    return hid->waitUntilIdle(5000);
+}
+
+void DeviceSceneProbe::clearRecord() {
+    waitIdle();
+    keyboard->clearRecord();
+}
+
+QList<WireReport> DeviceSceneProbe::recordAfterTransfers() {
+    waitIdle();
+    return keyboard->record();
+}
+
+QVariantList DeviceSceneProbe::frames(int code) {
+    QVariantList result;
+    for (const WireReport& report : recordAfterTransfers()) {
+        if (report.kind == WireReport::Kind::FeatureOut && uchar(report.bytes[commandByte]) == code)
+            result.append(QVariant(listOf(report.bytes)));
+    }
+    return result;
+}
+
+QVariantList DeviceSceneProbe::payload(int code) {
+    QByteArray bytes;
+    for (const WireReport& report : recordAfterTransfers()) {
+        if (report.kind == WireReport::Kind::FeatureOut)
+            bytes = uchar(report.bytes[commandByte]) == code ? QByteArray("") : QByteArray();
+        else if (report.kind == WireReport::Kind::Output && !bytes.isNull())
+            bytes += report.bytes.mid(1);
+    }
+    return listOf(bytes);
+}
+
+QVariantList DeviceSceneProbe::macroSlot(int slot) {
+    waitIdle();
+    return listOf(keyboard->state().macros.at(size_t(slot)));
+}
+
+QVariantList DeviceSceneProbe::keyMatrix() {
+    waitIdle();
+    return listOf(keyboard->state().profile().keyMatrix);
+}
+
+QVariantList DeviceSceneProbe::storedKey(int profile, int matrix) {
+    view->profileSettings[profile]->sync();
+    const QSettings file(SettingsPaths::profileFile(profile), QSettings::IniFormat);
+    return file.value(QStringLiteral("keydefine/%1").arg(matrix)).toList();
+}
+
+void DeviceSceneProbe::setProfileValue(int profile, const QString& key, const QVariant& value) {
+    // Lists come from the scene as script values.
+    const QVariant plain = value.metaType() == QMetaType::fromType<QJSValue>()
+                               ? value.value<QJSValue>().toVariant()
+                               : value;
+    if (plain.isValid())
+        view->profileSettings[profile]->setValue(key, plain);
+    else
+        view->profileSettings[profile]->remove(key);
+}
+
+bool DeviceSceneProbe::removeMacroFile(const QString& name) {
+    return QFile::remove(QStringLiteral("modules/macro/") + name + QStringLiteral(".bin"));
+}
+
+QStringList DeviceSceneProbe::sceneWarnings() const {
+    QMutexLocker locker(&warningLock);
+    return warnings;
+}

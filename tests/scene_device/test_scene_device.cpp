@@ -1,0 +1,96 @@
+// Runs the Qt Quick Test suites beside this file (tst_*.qml) against the real controller, whose
+// device link talks to a virtual Z9, in a private working directory with the shipped data.
+#include "../device/virtual_link.h"
+#include "app/myqquickview.h"
+#include "device/lang_file_valid.h"
+#include "device_scene_probe.h"
+#include "scene_stand_in.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtQuickTest>
+
+#include <memory>
+
+namespace {
+
+void copyFolder(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QString& name : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(name), to + QLatin1Char('/') + name);
+}
+
+} // namespace
+
+class DeviceSceneSetup : public QObject {
+    Q_OBJECT
+
+    QString binDir = QDir::currentPath();
+    QTemporaryDir workDir;
+    std::unique_ptr<VirtualLink> link;
+    std::unique_ptr<myQQuickView> view;
+
+    // The shipped settings and languages are copied (the tool writes there), the skin and the
+    // sounds are only read. Animations are off, so the scene is up at once.
+    void prepareWorkDir() {
+        for (const char* folder : {"modules/setting", "modules/i18n"})
+            copyFolder(binDir + QLatin1Char('/') + QLatin1String(folder),
+                       workDir.filePath(QLatin1String(folder)));
+        QDir(workDir.path()).mkpath(QStringLiteral("modules/macro"));
+        for (const char* folder : {"modules/img", "modules/media"})
+            QFile::link(binDir + QLatin1Char('/') + QLatin1String(folder),
+                        workDir.filePath(QLatin1String(folder)));
+        QDir::setCurrent(workDir.path());
+        QFile::copy(QStringLiteral("modules/setting/apConfigD.bin"),
+                    QStringLiteral("modules/setting/apConfig.bin"));
+        QFile(QStringLiteral("modules/setting/apConfig.bin"))
+            .setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QSettings config(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
+        config.setValue(QStringLiteral("common/2"), 1);
+    }
+
+public slots:
+    void qmlEngineAvailable(QQmlEngine* engine) {
+        if (!view) {
+            prepareWorkDir();
+            isLangFileValid = true;
+            link = std::make_unique<VirtualLink>();
+            view = std::make_unique<myQQuickView>();
+            view->hidThread = &link->hid;
+        }
+        auto* probe = new DeviceSceneProbe(view.get(), &link->hid, link->keyboard, engine);
+        engine->rootContext()->setContextProperty(QStringLiteral("ui_View"), view.get());
+        engine->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"),
+                                                  new SceneStandIn(engine));
+        engine->rootContext()->setContextProperty(QStringLiteral("z9"), probe);
+    }
+
+    void cleanupTestCase() {
+        if (link)
+            link->hid.waitUntilIdle(5000);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+public:
+    ~DeviceSceneSetup() override {
+        view.reset();
+        link.reset();
+        QDir::setCurrent(binDir);
+    }
+};
+
+int main(int argc, char** argv) {
+    // The controller is a widget, so the application must be a widget application.
+    QApplication app(argc, argv);
+    DeviceSceneSetup setup;
+    return quick_test_main_with_setup(argc, argv, "test_scene_device", QUICK_TEST_SOURCE_DIR,
+                                      &setup);
+}
+
+#include "test_scene_device.moc"
