@@ -4,6 +4,7 @@
 #include "app/widget.h"
 #include "platform/device_monitor.h"
 #include "platform/virtual_hid_backend.h"
+#include "scene_work_dir.h"
 #include "virtual/virtual_keyboard.h"
 
 #include <QDir>
@@ -24,31 +25,6 @@ private:
     std::shared_ptr<VirtualKeyboard> keyboard;
     std::unique_ptr<Widget> widget;
 
-    // A working directory with the shipped data and a configuration that switches the animations
-    // off, so the scene is up at once.
-    void prepareWorkDir() {
-        workDir = std::make_unique<QTemporaryDir>();
-        for (const QString& folder :
-             {QStringLiteral("modules/setting"), QStringLiteral("modules/i18n")}) {
-            QDir(workDir->path()).mkpath(folder);
-            const QDir shipped(binDir + QLatin1Char('/') + folder);
-            for (const QString& name : shipped.entryList(QDir::Files))
-                QFile::copy(shipped.filePath(name),
-                            workDir->filePath(folder + QLatin1Char('/') + name));
-        }
-        // The skin and the sounds are only read: the shipped ones serve.
-        for (const QString& folder :
-             {QStringLiteral("modules/img"), QStringLiteral("modules/media")})
-            QFile::link(binDir + QLatin1Char('/') + folder, workDir->filePath(folder));
-        QDir::setCurrent(workDir->path());
-        QFile::copy(QStringLiteral("modules/setting/apConfigD.bin"),
-                    QStringLiteral("modules/setting/apConfig.bin"));
-        QFile(QStringLiteral("modules/setting/apConfig.bin"))
-            .setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        QSettings config(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
-        config.setValue(QStringLiteral("common/2"), 1);
-    }
-
     // Searches the visual tree, which also holds the items that repeaters made.
     static QQuickItem* findItem(QQuickItem* item, const QString& name) {
         if (item->objectName() == name)
@@ -68,7 +44,8 @@ private slots:
     void initTestCase() { binDir = QDir::currentPath(); }
 
     void init() {
-        prepareWorkDir();
+        workDir = std::make_unique<QTemporaryDir>();
+        prepareSceneWorkDir(binDir, workDir->path());
         keyboard = std::make_shared<VirtualKeyboard>();
         widget = std::make_unique<Widget>(nullptr, std::make_shared<VirtualHidBackend>(keyboard));
         widget->setDeviceMonitor(std::make_unique<DeviceMonitor>());

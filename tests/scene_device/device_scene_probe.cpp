@@ -1,12 +1,12 @@
 #include "device_scene_probe.h"
 
 #include "app/myqquickview.h"
+#include "settings/settings_file.h"
 #include "settings/settings_paths.h"
 
 #include <QDir>
 #include <QJSValue>
 #include <QMutex>
-#include <QSettings>
 
 namespace {
 
@@ -47,8 +47,9 @@ DeviceSceneProbe::~DeviceSceneProbe() {
 
 void DeviceSceneProbe::reset() {
     waitIdle();
-    for (QSettings* profile : view->profileSettings) {
-        profile->clear();
+    for (SettingsFile* profile : view->profileSettings) {
+        for (const QString& key : profile->allKeys())
+            profile->remove(key);
         profile->sync();
     }
     view->currentProfile = 0;
@@ -107,7 +108,7 @@ QVariantList DeviceSceneProbe::keyMatrix() {
 
 QVariantList DeviceSceneProbe::storedKey(int profile, int matrix) {
     view->profileSettings[profile]->sync();
-    const QSettings file(SettingsPaths::profileFile(profile), QSettings::IniFormat);
+    const SettingsFile file(SettingsPaths::profileFile(profile));
     return file.value(QStringLiteral("keydefine/%1").arg(matrix)).toList();
 }
 

@@ -5,28 +5,16 @@
 #include "device/lang_file_valid.h"
 #include "device_scene_probe.h"
 #include "scene_stand_in.h"
+#include "scene_work_dir.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtQuickTest>
 
 #include <memory>
-
-namespace {
-
-void copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QString& name : source.entryList(QDir::Files))
-        QFile::copy(source.filePath(name), to + QLatin1Char('/') + name);
-}
-
-} // namespace
 
 class DeviceSceneSetup : public QObject {
     Q_OBJECT
@@ -36,29 +24,10 @@ class DeviceSceneSetup : public QObject {
     std::unique_ptr<VirtualLink> link;
     std::unique_ptr<myQQuickView> view;
 
-    // The shipped settings and languages are copied (the tool writes there), the skin and the
-    // sounds are only read. Animations are off, so the scene is up at once.
-    void prepareWorkDir() {
-        for (const char* folder : {"modules/setting", "modules/i18n"})
-            copyFolder(binDir + QLatin1Char('/') + QLatin1String(folder),
-                       workDir.filePath(QLatin1String(folder)));
-        QDir(workDir.path()).mkpath(QStringLiteral("modules/macro"));
-        for (const char* folder : {"modules/img", "modules/media"})
-            QFile::link(binDir + QLatin1Char('/') + QLatin1String(folder),
-                        workDir.filePath(QLatin1String(folder)));
-        QDir::setCurrent(workDir.path());
-        QFile::copy(QStringLiteral("modules/setting/apConfigD.bin"),
-                    QStringLiteral("modules/setting/apConfig.bin"));
-        QFile(QStringLiteral("modules/setting/apConfig.bin"))
-            .setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        QSettings config(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
-        config.setValue(QStringLiteral("common/2"), 1);
-    }
-
 public slots:
     void qmlEngineAvailable(QQmlEngine* engine) {
         if (!view) {
-            prepareWorkDir();
+            prepareSceneWorkDir(binDir, workDir.path());
             isLangFileValid = true;
             link = std::make_unique<VirtualLink>();
             view = std::make_unique<myQQuickView>();
