@@ -21,6 +21,12 @@ int runKorvane(int argc, char** argv, std::shared_ptr<HidBackend> hidBackend) {
     {
         auto widget = std::make_unique<Widget>(nullptr, std::move(hidBackend));
         widget->showNormal();
+        // A second start brings this window to the front instead of opening another.
+        QObject::connect(&app, &SingleApplication::raiseRequested, widget.get(), [&widget] {
+            widget->showNormal();
+            widget->raise();
+            widget->activateWindow();
+        });
         widget->startUI();
         exitCode = app.exec();
     }

@@ -1,29 +1,15 @@
 #include "platform/single_application.h"
 
-#include <QCryptographicHash>
-#include <QDir>
+#include "platform/instance_guard.h"
 
-#include <unistd.h>
+#include <QCryptographicHash>
 
 namespace {
 
-// The user's runtime directory, or a per-user folder below the temporary directory; a second copy
-// must stay silent, so this avoids the toolkit's warning about an unset runtime directory.
-QString runtimeDirectory() {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists())
-        return runtime;
-    const QString fallback = QDir::tempPath() + QStringLiteral("/korvane-%1").arg(getuid());
-    QDir().mkpath(fallback);
-    QFile::setPermissions(fallback, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return fallback;
-}
-
-QString lockFilePath(const QString& executablePath) {
-    const QString dir = runtimeDirectory();
+QString guardName(const QString& executablePath) {
     const QByteArray hash =
         QCryptographicHash::hash(executablePath.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return dir + QStringLiteral("/korvane-") + QString::fromLatin1(hash) + QStringLiteral(".lock");
+    return QStringLiteral("korvane-") + QString::fromLatin1(hash);
 }
 
 } // namespace
@@ -33,13 +19,20 @@ SingleApplication::SingleApplication(int& argc, char** argv) : QApplication(argc
 SingleApplication::~SingleApplication() = default;
 
 bool SingleApplication::isRunning() {
-    if (lock)
+    if (guard)
         return false;
-    auto candidate = std::make_unique<QLockFile>(lockFilePath(applicationFilePath()));
-    // A lock left by a crashed copy names a dead process; QLockFile takes it over then.
-    candidate->setStaleLockTime(0);
-    if (!candidate->tryLock(0))
+    const QString directory = InstanceGuard::privateDirectory();
+    // Without a private folder there is no safe place for a lock; running unguarded beats
+    // never running.
+    if (directory.isEmpty())
+        return false;
+    auto* candidate = new InstanceGuard(directory, guardName(applicationFilePath()), this);
+    if (!candidate->acquire()) {
+        candidate->askToRaise();
+        delete candidate;
         return true;
-    lock = std::move(candidate);
+    }
+    guard = candidate;
+    connect(guard, &InstanceGuard::raiseRequested, this, &SingleApplication::raiseRequested);
     return false;
 }

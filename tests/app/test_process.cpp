@@ -1,10 +1,13 @@
 // Runs the real executable: single-instance guard, working directory and exit code.
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -16,10 +19,15 @@ const QTemporaryDir& sessionRuntimeDirectory() {
     return dir;
 }
 
-void startTool(QProcess& process, const QString& program, const QString& workingDirectory) {
+QProcessEnvironment sessionEnvironment() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), sessionRuntimeDirectory().path());
+    return env;
+}
+
+void startTool(QProcess& process, const QString& program, const QString& workingDirectory,
+               const QProcessEnvironment& env = sessionEnvironment()) {
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workingDirectory);
     process.start(program, {});
@@ -35,6 +43,21 @@ void stopTool(QProcess& process) {
     if (!process.waitForFinished(5000))
         process.kill();
     process.waitForFinished(5000);
+}
+
+// The first copy keeps running and a second one, started the same way, ends with code 1.
+void expectOneCopy(const QProcessEnvironment& env) {
+    QProcess first;
+    startTool(first, executable, QDir::tempPath(), env);
+    QTRY_COMPARE_WITH_TIMEOUT(workingDirectoryOf(first), QFileInfo(executable).absolutePath(),
+                              10000);
+    QVERIFY(!first.waitForFinished(1500));
+    QProcess second;
+    startTool(second, executable, QDir::tempPath(), env);
+    QVERIFY(second.waitForFinished(5000));
+    QCOMPARE(second.exitCode(), 1);
+    QCOMPARE(first.state(), QProcess::Running);
+    stopTool(first);
 }
 
 } // namespace
@@ -72,6 +95,37 @@ private slots:
 
         stopTool(third);
         stopTool(first);
+    }
+
+    // What a power cut while the lock was being made leaves behind.
+    void leftoverEmptyLockDoesNotStopAStart() {
+        const QByteArray hash = QCryptographicHash::hash(
+            QFileInfo(executable).canonicalFilePath().toUtf8(), QCryptographicHash::Sha1);
+        const QString lock =
+            QDir(sessionRuntimeDirectory().path())
+                .filePath("korvane-" + QString::fromLatin1(hash.toHex()) + ".lock");
+        for (const QString& leftover : {lock, lock + QStringLiteral(".rmlock")}) {
+            QFile file(leftover);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        expectOneCopy(sessionEnvironment());
+    }
+
+    // Without a runtime directory the shared temporary directory is used, where another user
+    // may have taken the tool's folder name first.
+    void foreignFallbackFolderDoesNotStopAStart() {
+        QTemporaryDir temporary;
+        QTemporaryDir home;
+        const QString taken = temporary.filePath(QStringLiteral("korvane-%1").arg(::getuid()));
+        QVERIFY(QDir().mkdir(taken));
+        if (::chown(QFile::encodeName(taken).constData(), 65534, 65534) != 0)
+            QSKIP("a folder of another user cannot be made here (needs root)");
+        QProcessEnvironment env = sessionEnvironment();
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        env.insert(QStringLiteral("TMPDIR"), temporary.path());
+        env.insert(QStringLiteral("HOME"), home.path());
+        expectOneCopy(env);
+        QVERIFY(QDir(taken).isEmpty());
     }
 };
 
