@@ -1,6 +1,7 @@
 #include "app/myqquickview.h"
 
 #include "app/local_file_url_opener.h"
+#include "app/sound_thread.h"
 #include "app/window_shaped_image_provider.h"
 #include "macros/key_name_table.h"
 
@@ -9,8 +10,6 @@
 #include "settings/store_failure_notice.h"
 #include "settings/system_settings_dialogs.h"
 
-#include <QAudioOutput>
-#include <QMediaPlayer>
 #include <QQmlEngine>
 #include <QQuickItem>
 
@@ -24,15 +23,7 @@ myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
 
     fillKeyNameMap();
 
-    for (auto& player : mediaPlayers)
-        player = createMediaPlayer();
-    for (QMediaPlayer* looping : {mediaPlayers[0], mediaPlayers[1]}) {
-        connect(looping, &QMediaPlayer::mediaStatusChanged, this,
-                [this](QMediaPlayer::MediaStatus status) {
-                    if (status == QMediaPlayer::EndOfMedia)
-                        playMedia_Background();
-                });
-    }
+    sound = new SoundThread(this);
 
     apConfigSettings = new SettingsFile(SettingsPaths::apConfigFile());
     for (int profile = 0; profile < profileCount; ++profile)
@@ -51,12 +42,6 @@ myQQuickView::~myQQuickView() {
     storeFailureNotice.reset();
     qDeleteAll(profileSettings);
     delete apConfigSettings;
-}
-
-QMediaPlayer* myQQuickView::createMediaPlayer() {
-    auto* player = new QMediaPlayer(this);
-    player->setAudioOutput(new QAudioOutput(this));
-    return player;
 }
 
 void myQQuickView::invokeOnRoot(const char* function, const QVariantList& arguments) {

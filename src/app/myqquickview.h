@@ -5,14 +5,13 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <array>
 #include <memory>
 
 class Hid_Thread;
 class SettingsDialogs;
 class SettingsFile;
 class StoreFailureNotice;
-class QMediaPlayer;
+class SoundThread;
 
 // The scene view, and at the same time the controller whose slots the scene calls as ui_View.
 // Its slots are defined in the folder of their concern.
@@ -20,7 +19,6 @@ class myQQuickView : public QQuickWidget {
     Q_OBJECT
 
 public:
-    static constexpr int mediaPlayerCount = 5;
     static constexpr int profileCount = 6;
 
     explicit myQQuickView(QWidget* parent = nullptr);
@@ -31,7 +29,8 @@ public:
 
     Hid_Thread* hidThread = nullptr;
     bool isAudioEnabled = true;
-    std::array<QMediaPlayer*, mediaPlayerCount> mediaPlayers{};
+    // The five sound players, on a thread of their own.
+    SoundThread* sound = nullptr;
     SettingsFile* apConfigSettings = nullptr;
     QList<SettingsFile*> profileSettings;
     int currentProfile = 0;
@@ -123,5 +122,4 @@ private:
     void writeProfile(const QString& key, const QVariantList& value);
 
     void invokeOnRoot(const char* function, const QVariantList& arguments = {});
-    QMediaPlayer* createMediaPlayer();
 };

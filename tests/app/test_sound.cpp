@@ -1,12 +1,20 @@
 #include "app/myqquickview.h"
+#include "app/sound_players.h"
+#include "app/sound_thread.h"
+#include "app/ui_controler.h"
+#include "app/widget.h"
 
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QMediaPlayer>
+#include <QQuickItem>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
 
 namespace {
 
@@ -27,15 +35,29 @@ void writeWave(const QString& path, int milliseconds) {
     out.writeRawData(QByteArray(int(dataBytes), '\0').constData(), int(dataBytes));
 }
 
-bool reachedEnd(const QSignalSpy& statusChanges) {
-    for (const QVariantList& change : statusChanges)
-        if (change.at(0).value<QMediaPlayer::MediaStatus>() == QMediaPlayer::EndOfMedia)
-            return true;
-    return false;
+// The players live on the sound thread; every look at them is made there.
+template <typename Look> auto onSoundThread(const myQQuickView& view, Look look) {
+    SoundPlayers* players = view.sound->players();
+    decltype(look(players)) result{};
+    QMetaObject::invokeMethod(
+        players, [&] { result = look(players); }, Qt::BlockingQueuedConnection);
+    return result;
 }
 
-bool isPlaying(const QMediaPlayer* player) {
-    return player->playbackState() == QMediaPlayer::PlayingState;
+bool isSetUp(const myQQuickView& view) {
+    return onSoundThread(view, [](SoundPlayers* players) { return players->player(0) != nullptr; });
+}
+
+bool isPlaying(const myQQuickView& view, int index) {
+    return onSoundThread(view, [index](SoundPlayers* players) {
+        return players->player(index)->playbackState() == QMediaPlayer::PlayingState;
+    });
+}
+
+QString source(const myQQuickView& view, int index) {
+    return onSoundThread(view, [index](SoundPlayers* players) {
+        return players->player(index)->source().toLocalFile();
+    });
 }
 
 } // namespace
@@ -48,7 +70,8 @@ private:
     QString previousDirectory;
     std::unique_ptr<myQQuickView> view;
 
-    QMediaPlayer* player(int index) const { return view->mediaPlayers[index]; }
+    bool isPlaying(int index) const { return ::isPlaying(*view, index); }
+    QString source(int index) const { return ::source(*view, index); }
 
 private slots:
     void initTestCase() {
@@ -64,7 +87,10 @@ private slots:
 
     void cleanupTestCase() { QDir::setCurrent(previousDirectory); }
 
-    void init() { view = std::make_unique<myQQuickView>(); }
+    void init() {
+        view = std::make_unique<myQQuickView>();
+        QTRY_VERIFY_WITH_TIMEOUT(isSetUp(*view), 10000);
+    }
     void cleanup() { view.reset(); }
 
     void soundOffPlaysNothing() {
@@ -72,9 +98,9 @@ private slots:
         for (uchar index = 0; index <= 4; ++index)
             view->playMedia_Index(index);
         QTest::qWait(200);
-        for (int index = 0; index < myQQuickView::mediaPlayerCount; ++index) {
-            QVERIFY(!isPlaying(player(index)));
-            QVERIFY(player(index)->source().isEmpty());
+        for (int index = 0; index < SoundPlayers::mediaPlayerCount; ++index) {
+            QVERIFY(!isPlaying(index));
+            QVERIFY(source(index).isEmpty());
         }
     }
 
@@ -82,37 +108,70 @@ private slots:
         for (uchar index : {uchar(5), uchar(6), uchar(255)})
             view->playMedia_Index(index);
         QTest::qWait(100);
-        for (int index = 0; index < myQQuickView::mediaPlayerCount; ++index)
-            QVERIFY(player(index)->source().isEmpty());
+        for (int index = 0; index < SoundPlayers::mediaPlayerCount; ++index)
+            QVERIFY(source(index).isEmpty());
     }
 
     void eachIndexPlaysItsOwnFile() {
         view->playMedia_Index(3);
-        QVERIFY(player(3)->source().toLocalFile().endsWith(QStringLiteral("modules/media/03.wav")));
-        QVERIFY(player(0)->source().isEmpty());
+        QTRY_VERIFY(source(3).endsWith(QStringLiteral("modules/media/03.wav")));
+        QVERIFY(source(0).isEmpty());
         view->playMedia_Index(0);
-        QVERIFY(player(0)->source().toLocalFile().endsWith(QStringLiteral("modules/media/00.mp3")));
+        QTRY_VERIFY(source(0).endsWith(QStringLiteral("modules/media/00.mp3")));
     }
 
     void endOfPowerOnSoundStartsTheBackgroundTrack() {
         view->playMedia_Index(1);
-        QVERIFY(player(0)->source().isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(isPlaying(player(0)), 5000);
-        QVERIFY(player(0)->source().toLocalFile().endsWith(QStringLiteral("00.mp3")));
+        QVERIFY(source(0).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(isPlaying(0), 5000);
+        QVERIFY(source(0).endsWith(QStringLiteral("00.mp3")));
     }
 
     void backgroundTrackLoopsUntilSoundIsSwitchedOff() {
-        QSignalSpy status(player(0), &QMediaPlayer::mediaStatusChanged);
+        std::atomic<bool> reachedEnd = false;
+        QMediaPlayer* background =
+            onSoundThread(*view, [](SoundPlayers* players) { return players->player(0); });
+        connect(background, &QMediaPlayer::mediaStatusChanged, background,
+                [&reachedEnd](QMediaPlayer::MediaStatus status) {
+                    if (status == QMediaPlayer::EndOfMedia)
+                        reachedEnd = true;
+                });
         view->playMedia_Index(0);
-        QTRY_VERIFY_WITH_TIMEOUT(reachedEnd(status), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(reachedEnd, 5000);
         // The end of the track started it again.
-        QTRY_VERIFY_WITH_TIMEOUT(isPlaying(player(0)), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(isPlaying(0), 2000);
 
         view->setEnableAudio(false);
         view->clearAllMedia();
         QTest::qWait(1200);
-        QVERIFY(!isPlaying(player(0)));
-        QVERIFY(player(0)->source().isEmpty());
+        QVERIFY(!isPlaying(0));
+        QVERIFY(source(0).isEmpty());
+    }
+
+    // A sound system that hangs while the players are made (as one with a stuck JACK server
+    // does) keeps neither the window from showing nor the scene from running.
+    void hangingSoundSetUpHoldsNothingUp() {
+        cleanup();
+        QSemaphore hang;
+        SoundPlayers::beforeSetUp = [&hang] { hang.acquire(); };
+        {
+            Widget widget;
+            widget.showNormal();
+            widget.startUI();
+            QVERIFY(QTest::qWaitForWindowExposed(&widget));
+            myQQuickView& scene = *widget.controler()->view;
+            QTRY_VERIFY(scene.rootObject()->isVisible());
+            scene.playMedia_Index(2);
+            scene.saveApConfig({1, 2});
+            QCOMPARE(scene.loadApConfig(), (QVariantList{1, 2}));
+
+            hang.release();
+            QTRY_VERIFY_WITH_TIMEOUT(isSetUp(scene), 10000);
+            // What was asked for meanwhile is carried out once the players exist.
+            QTRY_VERIFY(::source(scene, 2).endsWith(QStringLiteral("modules/media/02.wav")));
+        }
+        SoundPlayers::beforeSetUp = nullptr;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
