@@ -10,9 +10,13 @@ namespace {
 
 using Values = QMap<QString, QVariant>;
 
+// The largest settings file is a profile of some 13 KB; one of megabytes is damaged, and
+// reading it as missing spares the window from parsing it.
+constexpr qint64 maximumFileSize = 4 * 1024 * 1024;
+
 Values readValues(const QString& path) {
     Values values;
-    if (!StoredFile::isRegularFile(path))
+    if (!StoredFile::isRegularFile(path, maximumFileSize))
         return values;
     const QSettings file(path, QSettings::IniFormat);
     for (const QString& key : file.allKeys())

@@ -9,8 +9,8 @@
 // changes reach the file on the next pass of the event loop (or at sync() and destruction) as a
 // whole new file that replaces the old one only once it is completely on disk. When that fails
 // the old file stays, the memory copy returns to what the file holds, and the failure is
-// reported through StoreOutcome. A file that is missing, unreadable or not a regular file reads
-// as empty. No lock file is used: the tool is the only writer of its files.
+// reported through StoreOutcome. A file that is missing, unreadable, not a regular file or of
+// several megabytes reads as empty. No lock file is used: the tool is the only writer of its files.
 class SettingsFile : public QObject {
     Q_OBJECT
 

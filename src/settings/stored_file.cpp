@@ -52,13 +52,13 @@ bool write(const QString& path, const QByteArray& bytes, StagedFile::Commit mode
 
 } // namespace
 
-bool isRegularFile(const QString& path) {
+bool isRegularFile(const QString& path, qint64 maximumSize) {
     struct stat info {};
     const int fd = openRegular(path, info);
     if (fd < 0)
         return false;
     ::close(fd);
-    return true;
+    return info.st_size <= maximumSize;
 }
 
 std::optional<QByteArray> read(const QString& path, qint64 maximumSize) {
