@@ -44,6 +44,24 @@ myQQuickView::~myQQuickView() {
     delete apConfigSettings;
 }
 
+// A minimised window hides its children as well.
+void myQQuickView::showEvent(QShowEvent* event) {
+    QQuickWidget::showEvent(event);
+    setShown(true);
+}
+
+void myQQuickView::hideEvent(QHideEvent* event) {
+    QQuickWidget::hideEvent(event);
+    setShown(false);
+}
+
+void myQQuickView::setShown(bool isShown) {
+    if (shown == isShown)
+        return;
+    shown = isShown;
+    emit isShownChanged();
+}
+
 void myQQuickView::invokeOnRoot(const char* function, const QVariantList& arguments) {
     QObject* root = rootObject();
     if (!root)

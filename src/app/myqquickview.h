@@ -17,12 +17,16 @@ class SoundThread;
 // Its slots are defined in the folder of their concern.
 class myQQuickView : public QQuickWidget {
     Q_OBJECT
+    // False while the view is hidden or its window minimised: the scene skips what nobody sees.
+    Q_PROPERTY(bool isShown READ isShown NOTIFY isShownChanged)
 
 public:
     static constexpr int profileCount = 6;
 
     explicit myQQuickView(QWidget* parent = nullptr);
     ~myQQuickView() override;
+
+    bool isShown() const { return shown; }
 
     // Queues detectKeyboard(isDown, usbCode) on the scene root.
     void detectKeyboard(bool isDown, uchar usbCode);
@@ -38,6 +42,9 @@ public:
     std::unique_ptr<SettingsDialogs> settingsDialogs;
     // Tells the user once when a change cannot be stored, in the language chosen last.
     std::unique_ptr<StoreFailureNotice> storeFailureNotice;
+
+signals:
+    void isShownChanged();
 
 public slots:
     // --- device state report ---
@@ -116,7 +123,15 @@ public slots:
     QVariantList ui_94H_GetColor(uchar index);
     QVariantList ui_95H_GetBackLEDType();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    void setShown(bool isShown);
+
+    bool shown = false;
+
     // Reads and writes of the current profile's file.
     QVariantList readProfile(const QString& key);
     void writeProfile(const QString& key, const QVariantList& value);

@@ -86,12 +86,17 @@ QVariantList DeviceSceneProbe::frames(int code) {
 }
 
 QVariantList DeviceSceneProbe::payload(int code) {
+    // A later frame of another command ends the payload but keeps it.
     QByteArray bytes;
+    bool isCollecting = false;
     for (const WireReport& report : recordAfterTransfers()) {
-        if (report.kind == WireReport::Kind::FeatureOut)
-            bytes = uchar(report.bytes[commandByte]) == code ? QByteArray("") : QByteArray();
-        else if (report.kind == WireReport::Kind::Output && !bytes.isNull())
+        if (report.kind == WireReport::Kind::FeatureOut) {
+            isCollecting = uchar(report.bytes[commandByte]) == code;
+            if (isCollecting)
+                bytes.clear();
+        } else if (report.kind == WireReport::Kind::Output && isCollecting) {
             bytes += report.bytes.mid(1);
+        }
     }
     return listOf(bytes);
 }
@@ -106,10 +111,23 @@ QVariantList DeviceSceneProbe::keyMatrix() {
     return listOf(keyboard->state().profile().keyMatrix);
 }
 
+QVariantList DeviceSceneProbe::frameCodes() {
+    QVariantList codes;
+    for (const WireReport& report : recordAfterTransfers()) {
+        if (report.kind == WireReport::Kind::FeatureOut)
+            codes.append(int(uchar(report.bytes[commandByte])));
+    }
+    return codes;
+}
+
 QVariantList DeviceSceneProbe::storedKey(int profile, int matrix) {
+    return storedValue(profile, QStringLiteral("keydefine/%1").arg(matrix)).toList();
+}
+
+QVariant DeviceSceneProbe::storedValue(int profile, const QString& key) {
     view->profileSettings[profile]->sync();
     const SettingsFile file(SettingsPaths::profileFile(profile));
-    return file.value(QStringLiteral("keydefine/%1").arg(matrix)).toList();
+    return file.value(key);
 }
 
 void DeviceSceneProbe::setProfileValue(int profile, const QString& key, const QVariant& value) {

@@ -33,8 +33,11 @@ public:
     // The keyboard's own copy of a macro slot, and of the current profile's key matrix.
     Q_INVOKABLE QVariantList macroSlot(int slot);
     Q_INVOKABLE QVariantList keyMatrix();
+    // The command code of every frame the host sent, in wire order.
+    Q_INVOKABLE QVariantList frameCodes();
     // A key of a profile file as a fresh read of the file on disk gives it.
     Q_INVOKABLE QVariantList storedKey(int profile, int matrix);
+    Q_INVOKABLE QVariant storedValue(int profile, const QString& key);
     // Writes a value into a profile through the controller's own settings object; an undefined
     // value removes the key.
     Q_INVOKABLE void setProfileValue(int profile, const QString& key, const QVariant& value);

@@ -53,6 +53,11 @@ public slots:
     QVariantList getKeydefine(const QVariant&) { return {}; }
     QStringList getMacroIniNames() { return {}; }
     QVariantList loadMacroIniConfig(const QVariant&) { return {}; }
+    // The lighting reads of a profile that holds nothing (not recorded: pages read them often).
+    QVariantList ui_88H_GetLEDType() { return {}; }
+    QVariantList ui_92H_GetUserPicture(int) { return {}; }
+    QVariantList ui_94H_GetColor(int) { return {}; }
+    QVariantList ui_95H_GetBackLEDType() { return {}; }
     // ui_Ctl
     void onMinimize();
     void onXChanged(int x);

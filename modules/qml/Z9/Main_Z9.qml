@@ -127,19 +127,15 @@ Item {
                 height: pageArea.height - 46
                 visible: pageArea.curID === 1
             }
-            Item {
+            Page_Color {
                 id: _Page_Color
                 objectName: "_Page_Color"
-                width: pageArea.width
-                height: pageArea.height
                 visible: pageArea.curID === 2
             }
-            Item {
+            Page_BackLighting {
                 id: _Page_Backlight
                 objectName: "_Page_Backlight"
                 y: 46
-                width: pageArea.width
-                height: pageArea.height - 46
                 visible: pageArea.curID === 3
                 onVisibleChanged: {
                     if (visible)

@@ -1,0 +1,167 @@
+import QtQuick
+import "../common"
+import "lighting.js" as Lighting
+
+// The back lighting page: one of four effects for the keyboard's back light, with speed,
+// brightness and a colour of the shared palette.
+Image {
+    id: page
+    source: sourceFnCommonBackground
+    width: 759
+    height: 396
+    fillMode: Image.Pad
+    verticalAlignment: Image.AlignTop
+    clip: true
+
+    property var palette: Lighting.factoryPalette
+
+    function syncColor() {
+        palette = Lighting.storedPalette(palette, i => ui_View.ui_94H_GetColor(i))
+    }
+
+    function initUI() {
+        syncColor()
+        const stored = Lighting.storedBytes(ui_View.ui_95H_GetBackLEDType(), 5)
+        if (!stored)
+            return
+        const [effect, speed, light, color, direction] = stored
+        if (effect >= 1 && effect <= effectItems.count)
+            _effectList.setCurIndex(effect - 1)
+        if (speed >= 1 && speed <= 10)
+            speedSlider.setCurIndex(7 - Math.round((speed - 1) * 7 / 9))
+        if (light <= 49)
+            brightnessSlider.setCurIndex(Math.round(light / 7))
+        if (color <= 7)
+            _palette.currentIndex = color
+        if (direction <= 4)
+            _direction.setCurIndex(direction)
+    }
+
+    function translateStrings() {
+        for (let i = 0; i < effectItems.count; ++i)
+            effectItems.setProperty(i, "textX", globalSetting_stringList[88 + i])
+    }
+
+    function pageReset() {
+        _effectList.setCurIndex(0)
+        speedSlider.setCurIndex(4)
+        brightnessSlider.setCurIndex(7)
+        _palette.currentIndex = 7
+        _direction.setCurIndex(0)
+    }
+
+    function pageApply() {
+        ui_View.ui_15H_SetBackLEDType(_effectList.currentIndex + 1,
+                                      Math.round((7 - speedSlider.currentIndex) * 9 / 7) + 1,
+                                      brightnessSlider.currentIndex * 7, _palette.currentIndex,
+                                      _direction.currentIndex)
+    }
+
+    ListModel {
+        id: effectItems
+        ListElement { textX: "STATIC" }
+        ListElement { textX: "TWINKLING" }
+        ListElement { textX: "MARQUEE" }
+        ListElement { textX: "BREATHING" }
+    }
+
+    component Label: Text {
+        width: 110
+        font.family: globalSetting_fontFamily
+        font.pixelSize: globalSetting_size
+        font.bold: true
+        color: globalSetting_color_enable
+        elide: Text.ElideRight
+    }
+
+    Column {
+        x: 140
+        y: 40
+        spacing: 18
+
+        Row {
+            z: 2
+            spacing: 10
+            Label {
+                anchors.verticalCenter: parent.verticalCenter
+                text: globalSetting_stringList[86]
+            }
+            DropdownList {
+                id: _effectList
+                objectName: "_effectList"
+                currentIndex: 0
+                mdItems: effectItems
+            }
+        }
+        Row {
+            spacing: 10
+            Label {
+                anchors.verticalCenter: parent.verticalCenter
+                text: globalSetting_stringList[3]
+            }
+            Slider {
+                id: speedSlider
+                objectName: "speedSlider"
+                currentIndex: 4
+            }
+        }
+        Row {
+            spacing: 10
+            Label {
+                anchors.verticalCenter: parent.verticalCenter
+                text: globalSetting_stringList[4]
+            }
+            Slider {
+                id: brightnessSlider
+                objectName: "brightnessSlider"
+            }
+        }
+        Row {
+            spacing: 10
+            Label {
+                anchors.verticalCenter: parent.verticalCenter
+                text: globalSetting_stringList[35]
+            }
+            PaletteRow {
+                id: _palette
+                objectName: "_palette"
+                palette: page.palette
+                currentIndex: 7
+            }
+        }
+        Row {
+            spacing: 10
+            opacity: 0.2
+            Label {
+                anchors.verticalCenter: parent.verticalCenter
+                text: globalSetting_stringList[5]
+            }
+            // The back light has no direction to choose.
+            SteeringWheel {
+                id: _direction
+                objectName: "_direction"
+                enabled: false
+                currentIndex: 0
+                textColor: globalSetting_color_enable
+            }
+        }
+    }
+
+    Row {
+        x: 140 + 420
+        y: 40
+        spacing: 6
+        Button_2state {
+            objectName: "resetButton"
+            source0: sourceReset0
+            source1: sourceReset1
+            onClicked: page.pageReset()
+        }
+        Button_2state {
+            objectName: "applyButton"
+            source0: sourceApply0
+            source1: sourceApply1
+            onClicked: page.pageApply()
+        }
+    }
+}

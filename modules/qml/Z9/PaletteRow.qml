@@ -1,0 +1,74 @@
+import QtQuick
+
+// The colour selection of the lighting pages: the seven palette slots, then the LOOP box.
+// Position 7 (LOOP) cycles through all seven colours.
+Row {
+    id: row
+    property var palette: []
+    property int currentIndex: 0
+    signal slotClicked(int index)
+
+    spacing: 8
+
+    Image {
+        source: sourcePaletteIndex
+        Row {
+            x: 1
+            y: 1
+            spacing: 2
+            Repeater {
+                model: 7
+                Rectangle {
+                    id: slot
+                    required property int index
+                    readonly property var rgb: row.palette[index] || [0, 0, 0]
+                    objectName: "paletteSlot" + index
+                    width: 19
+                    height: 19
+                    color: Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255, 1)
+                    border.width: row.currentIndex === index ? 2 : 0
+                    border.color: globalSetting_color
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: {
+                            row.currentIndex = slot.index
+                            row.slotClicked(slot.index)
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    Item {
+        id: loopBox
+        objectName: "loopBox"
+        width: loopImage.width + 4 + loopText.implicitWidth
+        height: 21
+        Image {
+            id: loopImage
+            anchors.verticalCenter: parent.verticalCenter
+            source: row.currentIndex === 7 ? sourceCHK1 : sourceCHK0
+        }
+        Text {
+            id: loopText
+            anchors.left: loopImage.right
+            anchors.leftMargin: 4
+            anchors.verticalCenter: parent.verticalCenter
+            text: globalSetting_stringList[2]
+            font.family: globalSetting_fontFamily
+            font.pixelSize: globalSetting_size
+            font.bold: true
+            color: loopMouse.containsMouse || row.currentIndex === 7 ? globalSetting_color : globalSetting_color_enable
+        }
+        MouseArea {
+            id: loopMouse
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: {
+                row.currentIndex = 7
+                row.slotClicked(7)
+            }
+        }
+    }
+}

@@ -1,0 +1,80 @@
+import QtQuick
+
+// Red, green and blue as three number fields of 0 … 255; the values count once a field loses
+// its focus (Enter, a click elsewhere, or a button that calls commit()).
+Row {
+    id: fields
+    property int textSize: globalSetting_size
+    property color labelColor: globalSetting_color
+    property color textColor: globalSetting_color_enable
+    property string fontFamily: globalSetting_fontFamily
+    signal colorEntered(int r, int g, int b)
+
+    spacing: 4
+
+    function setColor(r, g, b) {
+        fieldR.input.text = r
+        fieldG.input.text = g
+        fieldB.input.text = b
+    }
+
+    function value(field) {
+        const number = parseInt(field.input.text)
+        return isNaN(number) ? 0 : Math.max(0, Math.min(255, number))
+    }
+
+    // Takes what the fields hold, as when they lose their focus.
+    function commit() {
+        for (const field of [fieldR, fieldG, fieldB])
+            field.input.focus = false
+    }
+
+    function take() {
+        colorEntered(value(fieldR), value(fieldG), value(fieldB))
+    }
+
+    component NumberField: Row {
+        property alias label: fieldLabel.text
+        property alias input: input
+        spacing: 1
+        Text {
+            id: fieldLabel
+            width: 12
+            anchors.verticalCenter: parent.verticalCenter
+            font.family: fields.fontFamily
+            font.pixelSize: fields.textSize
+            font.bold: true
+            color: fields.labelColor
+        }
+        Image {
+            width: 39
+            height: 21
+            source: sourceInputValue
+            TextInput {
+                id: input
+                anchors.fill: parent
+                anchors.margins: 3
+                horizontalAlignment: TextInput.AlignHCenter
+                verticalAlignment: TextInput.AlignVCenter
+                // Whole numbers 0 … 255 only; a keystroke that would leave them is refused.
+                validator: RegularExpressionValidator { regularExpression: /^(|25[0-5]|2[0-4][0-9]|1[0-9]{0,2}|[1-9][0-9]?|0)$/ }
+                maximumLength: 3
+                text: "255"
+                font.family: "Arial"
+                font.pixelSize: fields.textSize
+                font.bold: true
+                color: fields.textColor
+                selectByMouse: true
+                onActiveFocusChanged: {
+                    if (!activeFocus)
+                        fields.take()
+                }
+                onAccepted: focus = false
+            }
+        }
+    }
+
+    NumberField { id: fieldR; objectName: "fieldR"; label: "R " }
+    NumberField { id: fieldG; objectName: "fieldG"; label: "G " }
+    NumberField { id: fieldB; objectName: "fieldB"; label: "B " }
+}

@@ -1,0 +1,62 @@
+import QtQuick
+
+// A band of colours from black through red, yellow, green, cyan, blue, magenta and white back to
+// black; pressing or dragging on it picks the colour under the pointer.
+Image {
+    id: strip
+    signal colorPicked(int r, int g, int b)
+
+    source: sourcePalette
+
+    // The colour at position p of a band `length` long, in eighths.
+    function colorOfStrip(p, length) {
+        const rate = p / (length - 1) / 0.125
+        const level = Math.floor(rate)
+        const v = Math.floor(255 * (rate - level) + 0.5)
+        switch (level) {
+        case 0: return [v, 0, 0]
+        case 1: return [255, v, 0]
+        case 2: return [255 - v, 255, 0]
+        case 3: return [0, 255, v]
+        case 4: return [0, 255 - v, 255]
+        case 5: return [v, 0, 255]
+        case 6: return [255, v, 255]
+        case 7: return [255 - v, 255 - v, 255 - v]
+        default: return [0, 0, 0]
+        }
+    }
+
+    Rectangle {
+        id: band
+        objectName: "paletteStrip"
+        anchors.fill: parent
+        anchors.topMargin: 3
+        anchors.bottomMargin: 3
+        gradient: Gradient {
+            orientation: Gradient.Horizontal
+            GradientStop { position: 0.0; color: "#000000" }
+            GradientStop { position: 0.125; color: "#FF0000" }
+            GradientStop { position: 0.25; color: "#FFFF00" }
+            GradientStop { position: 0.375; color: "#00FF00" }
+            GradientStop { position: 0.5; color: "#00FFFF" }
+            GradientStop { position: 0.625; color: "#0000FF" }
+            GradientStop { position: 0.75; color: "#FF00FF" }
+            GradientStop { position: 0.875; color: "#FFFFFF" }
+            GradientStop { position: 1.0; color: "#000000" }
+        }
+    }
+
+    MouseArea {
+        objectName: "paletteMouse"
+        anchors.fill: band
+        function pick(x) {
+            const rgb = strip.colorOfStrip(Math.max(0, Math.min(width - 1, x)), width)
+            strip.colorPicked(rgb[0], rgb[1], rgb[2])
+        }
+        onPressed: function (mouse) { pick(mouse.x) }
+        onPositionChanged: function (mouse) {
+            if (pressed)
+                pick(mouse.x)
+        }
+    }
+}
