@@ -1,5 +1,6 @@
 #include "app/myqquickview.h"
 
+#include "app/device_access_notice.h"
 #include "app/local_file_url_opener.h"
 #include "app/sound_thread.h"
 #include "app/window_shaped_image_provider.h"
@@ -31,6 +32,10 @@ myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
     settingsDialogs = std::make_unique<SystemSettingsDialogs>();
     storeFailureNotice =
         std::make_unique<StoreFailureNotice>([this](const QString& title, const QString& text) {
+            settingsDialogs->warning(title, text);
+        });
+    deviceAccessNotice =
+        std::make_unique<DeviceAccessNotice>([this](const QString& title, const QString& text) {
             settingsDialogs->warning(title, text);
         });
     new LocalFileUrlOpener(this);
@@ -85,6 +90,7 @@ void myQQuickView::initUI() {
 
 void myQQuickView::runUI() {
     invokeOnRoot("run");
+    deviceAccessNotice->sceneRunning();
 }
 
 void myQQuickView::detectKeyboard(bool isDown, uchar usbCode) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 class Hid_Thread;
+class DeviceAccessNotice;
 class SettingsDialogs;
 class SettingsFile;
 class StoreFailureNotice;
@@ -42,6 +43,8 @@ public:
     std::unique_ptr<SettingsDialogs> settingsDialogs;
     // Tells the user once when a change cannot be stored, in the language chosen last.
     std::unique_ptr<StoreFailureNotice> storeFailureNotice;
+    // Tells the user when the keyboard is plugged in but may not be opened.
+    std::unique_ptr<DeviceAccessNotice> deviceAccessNotice;
 
 signals:
     void isShownChanged();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/dev_found.h"
+#include "device/device_access.h"
 #include "device/hid_thread.h"
 
 #include <QTimer>
@@ -44,5 +45,6 @@ private:
     Ui_Controler* ui = nullptr;
     Hid_Thread hid;
     QList<DevFound> devFoundList;
+    DeviceAccess deviceAccess;
     std::unique_ptr<DeviceMonitor> deviceMonitor;
 };

@@ -48,7 +48,8 @@ HidHandle* Hid_Thread::openInterface(QString& path, HidHandle*& handle) {
         return nullptr;
     if (handle)
         return handle;
-    handle = backend->open(tried.toLocal8Bit());
+    HidOpenError error = HidOpenError::None;
+    handle = backend->open(tried.toLocal8Bit(), error);
     if (!handle) {
         // A scan may have found the device anew meanwhile; its path stays.
         std::lock_guard lock(pathLock);
@@ -65,6 +66,16 @@ void Hid_Thread::closeInterface(HidHandle*& handle) {
         return;
     backend->close(handle);
     handle = nullptr;
+}
+
+HidOpenError Hid_Thread::probeAccess() {
+    const QString path = commandPath();
+    HidOpenError error = HidOpenError::None;
+    if (path.isEmpty())
+        return error;
+    if (HidHandle* handle = backend->open(path.toLocal8Bit(), error))
+        backend->close(handle);
+    return error;
 }
 
 HidHandle* Hid_Thread::openDevice() {

@@ -40,6 +40,9 @@ public:
     QString commandPath() const;
     QString notificationPath() const;
 
+    // Opens the command interface and closes it again at once: says whether this user may.
+    HidOpenError probeAccess();
+
     HidHandle* openDevice();
     void closeDevice();
     HidHandle* openDevice2();

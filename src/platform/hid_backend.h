@@ -16,6 +16,10 @@ struct HidInterfaceInfo {
     int interfaceNumber = -1;
 };
 
+// Why an open failed. A refused permission is told to the user: the keyboard is there, but its
+// udev rule has not given this user access.
+enum class HidOpenError { None, PermissionDenied, Other };
+
 // The narrow door through which the device link reaches HID devices. It has hidapi's shape:
 // results below zero are failures, reads return the number of bytes delivered (0 on time-out).
 // Implementations are called from several threads at once, though never on the same handle.
@@ -25,7 +29,8 @@ public:
 
     virtual QList<HidInterfaceInfo> enumerate(unsigned short vendorId,
                                               unsigned short productId) = 0;
-    virtual HidHandle* open(const QByteArray& path) = 0;
+    // Null on failure, with the reason in `error`.
+    virtual HidHandle* open(const QByteArray& path, HidOpenError& error) = 0;
     virtual int setNonblocking(HidHandle* handle, int nonblock) = 0;
     virtual int sendFeatureReport(HidHandle* handle, const unsigned char* data, size_t length) = 0;
     virtual int getFeatureReport(HidHandle* handle, unsigned char* data, size_t length) = 0;

@@ -2,6 +2,10 @@
 
 #include <hidapi.h>
 
+#include <cerrno>
+
+#include <unistd.h>
+
 namespace {
 
 hid_device* device(HidHandle* handle) {
@@ -29,8 +33,16 @@ QList<HidInterfaceInfo> HidapiBackend::enumerate(unsigned short vendorId,
     return result;
 }
 
-HidHandle* HidapiBackend::open(const QByteArray& path) {
-    return reinterpret_cast<HidHandle*>(hid_open_path(path.constData()));
+HidHandle* HidapiBackend::open(const QByteArray& path, HidOpenError& error) {
+    hid_device* handle = hid_open_path(path.constData());
+    if (handle)
+        error = HidOpenError::None;
+    // hidapi keeps no error code of its own; the node tells whether this user may open it.
+    else if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
+        error = HidOpenError::PermissionDenied;
+    else
+        error = HidOpenError::Other;
+    return reinterpret_cast<HidHandle*>(handle);
 }
 
 int HidapiBackend::setNonblocking(HidHandle* handle, int nonblock) {

@@ -9,7 +9,7 @@ public:
     ~HidapiBackend() override;
 
     QList<HidInterfaceInfo> enumerate(unsigned short vendorId, unsigned short productId) override;
-    HidHandle* open(const QByteArray& path) override;
+    HidHandle* open(const QByteArray& path, HidOpenError& error) override;
     int setNonblocking(HidHandle* handle, int nonblock) override;
     int sendFeatureReport(HidHandle* handle, const unsigned char* data, size_t length) override;
     int getFeatureReport(HidHandle* handle, unsigned char* data, size_t length) override;

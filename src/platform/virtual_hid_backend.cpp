@@ -38,11 +38,22 @@ QList<HidInterfaceInfo> VirtualHidBackend::enumerate(unsigned short vendorId,
     return result;
 }
 
-HidHandle* VirtualHidBackend::open(const QByteArray& path) {
-    for (const auto& keyboard : keyboards) {
-        if (const auto connection = keyboard->connect(path))
-            return reinterpret_cast<HidHandle*>(new VirtualHandle{keyboard, *connection});
+void VirtualHidBackend::refuseAccess(bool refused) {
+    accessRefused.store(refused);
+}
+
+HidHandle* VirtualHidBackend::open(const QByteArray& path, HidOpenError& error) {
+    if (accessRefused.load()) {
+        error = HidOpenError::PermissionDenied;
+        return nullptr;
     }
+    for (const auto& keyboard : keyboards) {
+        if (const auto connection = keyboard->connect(path)) {
+            error = HidOpenError::None;
+            return reinterpret_cast<HidHandle*>(new VirtualHandle{keyboard, *connection});
+        }
+    }
+    error = HidOpenError::Other;
     return nullptr;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QList>
 
+#include <atomic>
 #include <memory>
 
 class VirtualKeyboard;
@@ -16,9 +17,12 @@ public:
 
     // Call before the backend is in use.
     void attach(std::shared_ptr<VirtualKeyboard> keyboard);
+    // Every open fails for lack of permission while `refused`, as when no udev rule gives the
+    // user access; enumeration still lists the keyboards.
+    void refuseAccess(bool refused);
 
     QList<HidInterfaceInfo> enumerate(unsigned short vendorId, unsigned short productId) override;
-    HidHandle* open(const QByteArray& path) override;
+    HidHandle* open(const QByteArray& path, HidOpenError& error) override;
     int setNonblocking(HidHandle* handle, int nonblock) override;
     int sendFeatureReport(HidHandle* handle, const unsigned char* data, size_t length) override;
     int getFeatureReport(HidHandle* handle, unsigned char* data, size_t length) override;
@@ -30,4 +34,5 @@ public:
 
 private:
     QList<std::shared_ptr<VirtualKeyboard>> keyboards;
+    std::atomic<bool> accessRefused{false};
 };

@@ -13,12 +13,15 @@ QVariantMap list(const QString& directory);
 struct Strings {
     QStringList strings; // font family, then strings 1 … N
     bool checksumValid = false;
-    QStringList messages; // message box texts "msg/0" … "msg/5", empty where the file has none
+    QStringList messages; // message box texts "msg/0" … "msg/7", empty where the file has none
 };
 
 // Indexes in Strings::messages of the notice that a change could not be stored.
 constexpr int storeFailureTitleMessage = 4;
 constexpr int storeFailureTextMessage = 5;
+// … and of the notice that the keyboard is plugged in but may not be opened.
+constexpr int deviceAccessTitleMessage = 6;
+constexpr int deviceAccessTextMessage = 7;
 
 // A missing or unreadable file gives just an empty font family and an invalid checksum.
 Strings read(const QString& path);

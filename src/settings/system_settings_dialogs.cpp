@@ -14,5 +14,8 @@ QString SystemSettingsDialogs::getOpenFileName(QWidget* parent, const QString& c
 }
 
 void SystemSettingsDialogs::warning(const QString& title, const QString& text) {
-    QMessageBox::warning(nullptr, title, text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
+    // A command in the text can be selected and copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }

@@ -1,5 +1,6 @@
 // The controller's slots for the settings files: configuration, hardware definition, profiles,
 // languages and the background image.
+#include "app/device_access_notice.h"
 #include "app/myqquickview.h"
 
 #include "device/lang_file_valid.h"
@@ -85,6 +86,8 @@ QStringList myQQuickView::getGlobalStrings(QString langCode) {
     isLangFileValid = language.checksumValid;
     storeFailureNotice->setTexts(language.messages.value(LanguageFiles::storeFailureTitleMessage),
                                  language.messages.value(LanguageFiles::storeFailureTextMessage));
+    deviceAccessNotice->setTexts(language.messages.value(LanguageFiles::deviceAccessTitleMessage),
+                                 language.messages.value(LanguageFiles::deviceAccessTextMessage));
     return language.strings;
 }
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class Hid_Thread;
+
+// A keyboard that is plugged in but that this user may not open (its udev rule is missing or not
+// applied yet) counts as not connected, and the user is told why once per plug-in: again only
+// after it was unplugged, or once it could be opened in between.
+class DeviceAccess {
+public:
+    // Call after each scan. Probes the found keyboard's command interface; when the open is
+    // refused for lack of permission the link is marked not connected, and the result says
+    // whether this plug-in is yet to be told.
+    bool refusedNewly(Hid_Thread& hid);
+
+private:
+    // The interface the user was last told about; empty while there is nothing to tell.
+    QString toldFor;
+};
