@@ -120,6 +120,52 @@ Item {
         }
     }
 
+    // Whether every key shows the same colour in the effect.
+    function isUniform() {
+        return [0x01, 0x02, 0x08].indexOf(effect) >= 0 || !(effect >= 0x03 && effect <= 0x0D || currentPicture.length > 0)
+    }
+
+    // The colour a label shows: the key's colour with the faint white label (alpha 0.10) over it.
+    function shownColor(rgba) {
+        const white = 0.10
+        const alpha = Math.max(0, Math.min(255, rgba[3])) / 255
+        const shown = white + (1 - white) * alpha
+        const k = (1 - white) * alpha / 255
+        return Qt.rgba((white + k * rgba[0]) / shown, (white + k * rgba[1]) / shown, (white + k * rgba[2]) / shown,
+                       shown)
+    }
+
+    // Key colours are worked out at most once per displayed frame, and only after a change.
+    property bool colorsDirty: false
+
+    function invalidate() {
+        colorsDirty = true
+        if (!frameDriver.running)
+            Qt.callLater(refresh)
+    }
+
+    function refresh() {
+        if (!colorsDirty)
+            return
+        colorsDirty = false
+        const keys = model ? model.keys_kId : []
+        if (isUniform()) {
+            const color = shownColor(keyRGBA(null))
+            for (const key of keys)
+                key.labelColor = color
+        } else {
+            for (const key of keys)
+                key.labelColor = shownColor(keyRGBA(key))
+        }
+    }
+
+    onBind_AChanged: invalidate()
+    onBrightnessLVChanged: invalidate()
+    onColorIndexChanged: invalidate()
+    onPaletteChanged: invalidate()
+    onLoopIndexChanged: invalidate()
+    onCurrentPictureChanged: invalidate()
+
     function neonColor(k) {
         if (k < 85)
             return [(85 - k) * 3, 0, k * 3]
@@ -147,6 +193,7 @@ Item {
     function play(newEffect) {
         isAnimated = false
         effect = newEffect
+        invalidate()
         switch (newEffect) {
         case 0x02:
         case 0x05:
@@ -228,6 +275,7 @@ Item {
 
     // One frame of the running effect.
     function tick() {
+        invalidate()
         switch (effect) {
         case 0x02:
             stepCount(102)
@@ -279,6 +327,7 @@ Item {
     function detectKeyboard(isDown, usbCode) {
         if (!isDown || !keyCodes || !model)
             return
+        invalidate()
         const m = keyCodes.keycodeTomatrix(usbCode)
         const key = m === undefined ? null : model.keys_matrix[m]
         if (!key || key.matrix < 0)
@@ -316,19 +365,22 @@ Item {
         onTriggered: ctrl.tick()
     }
 
-    // An interval of 0 follows the display: the animation system ticks once per frame, and
-    // only while this runs.
+    // Every displayed frame while an effect runs: an interval of 0 steps the effect, and the keys
+    // take their new colours. Nothing runs while the effect stands still or nobody sees it.
     NumberAnimation on displayFrame {
         id: frameDriver
         from: 0
         to: 1
         duration: 1000
         loops: Animation.Infinite
-        running: ctrl.isRunning && ctrl.frameInterval === 0
+        running: ctrl.isRunning
     }
     property real displayFrame: 0
     onDisplayFrameChanged: {
-        if (frameDriver.running)
+        if (!frameDriver.running)
+            return
+        if (ctrl.frameInterval === 0)
             tick()
+        refresh()
     }
 }

@@ -22,8 +22,6 @@ Key_Color {
                                   + 360) % 360
 
     showsFrame: isSelect || isTouched
-    labelRGBA: ctrl ? ctrl.keyRGBA(key) : [0, 0, 0, 0]
-
     function setRGB(rgb) {
         _R = rgb[0]
         _G = rgb[1]

@@ -76,7 +76,7 @@ Image {
 
     Column {
         x: 140
-        y: 40
+        y: 64
         spacing: 18
 
         Row {
@@ -149,7 +149,7 @@ Image {
 
     Row {
         x: 140 + 420
-        y: 40
+        y: 64
         spacing: 6
         Button_2state {
             objectName: "resetButton"

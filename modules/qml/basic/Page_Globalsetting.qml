@@ -147,11 +147,8 @@ Image {
         const updatesFields = index !== modeNumericFields
         const updatesSwatch = index !== modeSwatch
         const updatesColor = index === modePaletteStrip || index === modeNumericFields || index === modeSwatch
-        if (updatesFields) {
-            fieldR.input.text = r
-            fieldG.input.text = g
-            fieldB.input.text = b
-        }
+        if (updatesFields)
+            colorFields.setColor(r, g, b)
         if (updatesSwatch && swatches.currentIndex >= 0 && swatches.currentIndex < swatchCount) {
             swatchModel.set(swatches.currentIndex, { "r": r, "g": g, "b": b })
         }
@@ -159,23 +156,9 @@ Image {
             updateLabelColor()
     }
 
-    // The colour under position p of a strip h long: black, red, yellow, green, cyan, blue,
-    // magenta, white, in eighths.
+    // The colour under position p of a strip h long.
     function colorOfStrip(p, h) {
-        const rate = p / (h - 1) / 0.125
-        const level = Math.floor(rate)
-        const q = Math.floor(255 * (rate - level) + 0.5)
-        switch (level) {
-        case 0: return [q, 0, 0]
-        case 1: return [255, q, 0]
-        case 2: return [255 - q, 255, 0]
-        case 3: return [0, 255, q]
-        case 4: return [0, 255 - q, 255]
-        case 5: return [q, 0, 255]
-        case 6: return [255, q, 255]
-        case 7: return [255 - q, 255 - q, 255 - q]
-        default: return [0, 0, 0]
-        }
+        return paletteFrame.colorOfStrip(p, h)
     }
 
     function selectSwatch(index) {
@@ -261,8 +244,7 @@ Image {
     }
 
     function dropFieldFocus() {
-        for (const field of [fieldR, fieldG, fieldB])
-            field.input.focus = false
+        colorFields.commit()
     }
 
     function apply() {
@@ -467,95 +449,22 @@ Image {
             }
         }
 
-        Image {
+        ColorStrip {
             id: paletteFrame
             x: 100
             y: 65
-            width: 96
-            height: 21
-            source: sourcePalette
-
-            Rectangle {
-                id: paletteStrip
-                objectName: "paletteStrip"
-                anchors.fill: parent
-                anchors.topMargin: 3
-                anchors.bottomMargin: 3
-                gradient: Gradient {
-                    orientation: Gradient.Horizontal
-                    GradientStop { position: 0.0; color: "#000000" }
-                    GradientStop { position: 0.125; color: "#FF0000" }
-                    GradientStop { position: 0.25; color: "#FFFF00" }
-                    GradientStop { position: 0.375; color: "#00FF00" }
-                    GradientStop { position: 0.5; color: "#00FFFF" }
-                    GradientStop { position: 0.625; color: "#0000FF" }
-                    GradientStop { position: 0.75; color: "#FF00FF" }
-                    GradientStop { position: 0.875; color: "#FFFFFF" }
-                    GradientStop { position: 1.0; color: "#000000" }
-                }
-            }
-
-            MouseArea {
-                id: paletteMouse
-                objectName: "paletteMouse"
-                anchors.fill: paletteStrip
-                function pick(x) {
-                    const p = Math.max(0, Math.min(width - 1, x))
-                    const rgb = page.colorOfStrip(p, width)
-                    page.setRGB(page.modePaletteStrip, rgb[0], rgb[1], rgb[2])
-                }
-                onPressed: function (mouse) { pick(mouse.x) }
-                onPositionChanged: function (mouse) {
-                    if (pressed)
-                        pick(mouse.x)
-                }
-            }
+            onColorPicked: function (r, g, b) { page.setRGB(page.modePaletteStrip, r, g, b) }
         }
 
-        // Red, green and blue of the current colour, taken when a field loses focus.
-        component NumberField: Row {
-            property alias label: fieldLabel.text
-            property alias input: input
-            spacing: 1
-            Label {
-                id: fieldLabel
-                width: 12
-                anchors.verticalCenter: parent.verticalCenter
-            }
-            Image {
-                width: 39
-                height: 21
-                source: sourceInputValue
-                TextInput {
-                    id: input
-                    anchors.fill: parent
-                    anchors.margins: 3
-                    horizontalAlignment: TextInput.AlignHCenter
-                    verticalAlignment: TextInput.AlignVCenter
-                    validator: IntValidator { bottom: 0; top: 255 }
-                    maximumLength: 3
-                    text: "255"
-                    font.family: "Arial"
-                    font.pixelSize: _Size
-                    font.bold: true
-                    color: _ColorEnable
-                    selectByMouse: true
-                    onActiveFocusChanged: {
-                        if (!activeFocus)
-                            page.takeFields()
-                    }
-                    onAccepted: focus = false
-                }
-            }
-        }
-
-        Row {
+        ColorFields {
+            id: colorFields
             x: 100
             y: 96
-            spacing: 4
-            NumberField { id: fieldR; objectName: "fieldR"; label: "R " }
-            NumberField { id: fieldG; objectName: "fieldG"; label: "G " }
-            NumberField { id: fieldB; objectName: "fieldB"; label: "B " }
+            textSize: _Size
+            labelColor: _Color
+            textColor: _ColorEnable
+            fontFamily: _FontFamily
+            onColorEntered: function (r, g, b) { page.setRGB(page.modeNumericFields, r, g, b) }
         }
 
         Label {
@@ -574,15 +483,6 @@ Image {
             minIndex: 0
             onSliderClicked: function (index) { page.setBrightnessLevel(index) }
         }
-    }
-
-    function fieldValue(field) {
-        const value = parseInt(field.input.text)
-        return isNaN(value) ? 0 : Math.max(0, Math.min(255, value))
-    }
-
-    function takeFields() {
-        setRGB(modeNumericFields, fieldValue(fieldR), fieldValue(fieldG), fieldValue(fieldB))
     }
 
     Row {
