@@ -1,5 +1,6 @@
 #include "app/widget.h"
 
+#include "app/key_hook.h"
 #include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/user_event.h"
@@ -10,6 +11,8 @@
 
 Widget::Widget(QWidget* parent, std::shared_ptr<HidBackend> hidBackend)
     : QWidget(parent), hid(std::move(hidBackend)) {
+    hookWidget = this;
+    fillVkToUsage();
     hid.owner = this;
     ui = new Ui_Controler;
     ui->setupUi(this);
@@ -22,13 +25,27 @@ Widget::Widget(QWidget* parent, std::shared_ptr<HidBackend> hidBackend)
 
     setDeviceMonitor(std::make_unique<UdevDeviceMonitor>());
     checkDevice();
+    fillScanToVk();
+    // Without the hook the tool runs on, only without key reports.
+    installHOOK();
 }
 
 Widget::~Widget() {
     // Nothing may touch the device link once it is gone.
     hid.stopListen();
     hid.waitForTransfers();
+    removeKeyHook();
+    // A later Widget sets its own; until then no key reaches a view that is gone.
+    if (hookWidget == this)
+        hookWidget = nullptr;
     ui->deleteLater();
+}
+
+bool Widget::installHOOK() {
+    if (installKeyHook())
+        return true;
+    qDebug("installHOOK() FAIL");
+    return false;
 }
 
 void Widget::startUI() {

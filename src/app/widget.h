@@ -24,6 +24,8 @@ public:
     ~Widget() override;
 
     void startUI();
+    // Starts reporting the session's keys to the scene; false (and a debug line) when it cannot.
+    bool installHOOK();
 
     // Replaces the system's device-change source (tests feed their own notifications).
     void setDeviceMonitor(std::unique_ptr<DeviceMonitor> monitor);

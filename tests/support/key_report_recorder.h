@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/myqquickview.h"
+#include "app/ui_controler.h"
+#include "app/widget.h"
+
+#include <QCoreApplication>
+#include <QPair>
+#include <QQuickItem>
+
+// Puts a recorder in place of a widget's scene, so a test sees the key reports that reach the
+// scene root, in order.
+class KeyReportRecorder {
+public:
+    using Report = QPair<bool, int>;
+
+    explicit KeyReportRecorder(Widget& widget) : view(widget.controler()->view) {
+        view->setSource(
+            QUrl::fromLocalFile(QStringLiteral(KORVANE_TEST_SUPPORT_DIR "/KeyReportRecorder.qml")));
+    }
+
+    // The reports so far, after delivering the queued ones.
+    QList<Report> reports() const {
+        QCoreApplication::sendPostedEvents(view->rootObject(), QEvent::MetaCall);
+        QList<Report> result;
+        for (const QVariant& report : view->rootObject()->property("reports").toList()) {
+            const QVariantList pair = report.toList();
+            result.append({pair.value(0).toBool(), pair.value(1).toInt()});
+        }
+        return result;
+    }
+
+    void clear() const {
+        reports();
+        view->rootObject()->setProperty("reports", QVariantList());
+    }
+
+private:
+    myQQuickView* view;
+};
