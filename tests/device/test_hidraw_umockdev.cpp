@@ -1,14 +1,11 @@
 // hidapi's own hidraw code against the virtual Z9, through umockdev's fake device nodes.
 #include "message_capture.h"
+#include "umockdev_preload.h"
 #include "umockdev_z9.h"
 #include "virtual_link.h"
 
 #include <QElapsedTimer>
 #include <QTest>
-
-#include <csignal>
-#include <cstdlib>
-#include <unistd.h>
 
 class TestHidrawUmockdev : public QObject {
     Q_OBJECT
@@ -89,18 +86,8 @@ private slots:
     }
 };
 
-// The fake device nodes need umockdev's preload library in this very process: start again
-// with it when it is missing.
 int main(int argc, char** argv) {
-    if (!qgetenv("LD_PRELOAD").contains("libumockdev-preload")) {
-        setenv("LD_PRELOAD", "libumockdev-preload.so.0", 1);
-        const QByteArray asan = qgetenv("ASAN_OPTIONS");
-        setenv("ASAN_OPTIONS", (asan + ":verify_asan_link_order=0").constData(), 1);
-        execv("/proc/self/exe", argv);
-        return 1;
-    }
-    // Removing a node hangs up its terminal, which would end a session leader.
-    std::signal(SIGHUP, SIG_IGN);
+    runUnderUmockdevPreload(argv);
     QCoreApplication app(argc, argv);
     TestHidrawUmockdev test;
     return QTest::qExec(&test, argc, argv);
