@@ -48,11 +48,12 @@ public slots:
     QVariantMap chkLanguages();
     QStringList getGlobalStrings(const QString& langCode);
     void ui_02H_SetCurrentProfile(int profile);
-    // The key definition page's reads of the profile and the macro library: an empty profile
+    // The device pages' reads of the profile and the macro library: an empty profile
     // and library. They only answer and are not recorded (the page reads every key each time).
     QVariantList getKeydefine(const QVariant&) { return {}; }
     QStringList getMacroIniNames() { return {}; }
     QVariantList loadMacroIniConfig(const QVariant&) { return {}; }
+    QStringList loadMacroIni(const QVariant&) { return {}; }
     // The lighting reads of a profile that holds nothing (not recorded: pages read them often).
     QVariantList ui_88H_GetLEDType() { return {}; }
     QVariantList ui_92H_GetUserPicture(int) { return {}; }

@@ -119,7 +119,7 @@ Item {
                 height: pageArea.height
                 visible: pageArea.curID === 0
             }
-            Item {
+            Page_Macro {
                 id: _Page_Macro
                 objectName: "_Page_Macro"
                 y: 46

@@ -1,0 +1,469 @@
+import QtQuick
+import "../common"
+
+// The macro library and the lines of one macro: record them from the keyboard, add keys and
+// delays by hand, and edit them. Every edit is stored at once, and the keyboard's slot follows.
+Item {
+    id: page
+    width: 759
+    height: 396
+
+    readonly property string commandDown: "    [Down]"
+    readonly property string commandUp: "      [Up]"
+    readonly property string commandDelay: "   [Delay]"
+
+    property bool isRecordStart: false
+    property string scrapbook: ""
+    property bool isUnlimitedCopy: false
+    property int capturedKeycode: 0
+    property string capturedName: ""
+    property bool isSelectKey: false
+    property int delayValue: 1000
+
+    readonly property bool hasMacro: macroList.lvItems.currentIndex >= 0
+    readonly property bool hasLine: actionList.lvItems.currentIndex >= 0
+
+    function initUI() {
+        refreshMacroFiles()
+    }
+
+    // Both lists start without a selection when they are filled anew.
+    function refreshMacroFiles() {
+        macroModel.clear()
+        for (const fileName of ui_View.getMacroIniNames())
+            macroModel.append({ "textX": fileName.slice(0, -4), "textR": "" })
+        macroList.lvItems.currentIndex = -1
+    }
+
+    function refreshMacroActions() {
+        actionModel.clear()
+        for (const line of ui_View.loadMacroIni(getCurrentMacroName()))
+            actionModel.append(splitLine(line))
+        actionList.lvItems.currentIndex = -1
+    }
+
+    function getCurrentMacroName() {
+        const index = macroList.lvItems.currentIndex
+        return index >= 0 && index < macroModel.count ? macroModel.get(index).textX : undefined
+    }
+
+    function getAllMacroActions() {
+        const lines = []
+        for (let i = 0; i < actionModel.count; ++i)
+            lines.push(lineAt(i))
+        return lines
+    }
+
+    function getCurrentMacroActions() {
+        const index = actionList.lvItems.currentIndex
+        return index >= 0 && index < actionModel.count ? lineAt(index) : undefined
+    }
+
+    function detectKeyboard(isDown, usbCode) {
+        const name = _KeyCodeString.keycodeTostr(usbCode)
+        if (name === undefined)
+            return
+        if (isSelectKey) {
+            capturedKeycode = usbCode
+            capturedName = name
+            isSelectKey = false
+        }
+        if (isRecordStart) {
+            actionModel.append({ "textX": name, "textR": isDown ? commandDown : commandUp })
+            actionList.lvItems.positionViewAtEnd()
+        }
+    }
+
+    // A line is its operand followed by its command, the last 10 characters.
+    function splitLine(line) {
+        return { "textX": line.slice(0, -10), "textR": line.slice(-10) }
+    }
+
+    function lineAt(index) {
+        const entry = actionModel.get(index)
+        return entry.textX + entry.textR
+    }
+
+    function save() {
+        if (!ui_View.saveMacroIni(getCurrentMacroName(), getAllMacroActions()))
+            actionModel.clear()
+    }
+
+    // Puts lines in front of the selected one, which stays selected, or after the last.
+    function insertLines(entries) {
+        const view = actionList.lvItems
+        const selected = view.currentIndex
+        if (selected < 0) {
+            for (const entry of entries)
+                actionModel.append(entry)
+        } else {
+            for (let i = 0; i < entries.length; ++i)
+                actionModel.insert(selected + i, entries[i])
+            view.currentIndex = selected + entries.length
+        }
+        save()
+    }
+
+    // Removes the selected entry; the selection moves to the entry now in its place, or the last.
+    function removeSelected(model, view) {
+        const selected = view.currentIndex
+        model.remove(selected)
+        view.currentIndex = Math.min(selected, model.count - 1)
+    }
+
+    function addMacro() {
+        const name = String(ui_View.createMacroIni())
+        if (name === "")
+            return
+        macroModel.append({ "textX": name, "textR": "" })
+        macroList.lvItems.currentIndex = macroModel.count - 1
+        refreshMacroActions()
+    }
+
+    function deleteMacro() {
+        if (!ui_View.deleteMacroIni(getCurrentMacroName()))
+            return
+        removeSelected(macroModel, macroList.lvItems)
+        refreshMacroActions()
+    }
+
+    function startRecording() {
+        actionModel.clear()
+        isRecordStart = getCurrentMacroName() !== undefined
+    }
+
+    function stopRecording() {
+        isRecordStart = false
+        save()
+    }
+
+    function deleteLine() {
+        removeSelected(actionModel, actionList.lvItems)
+        save()
+    }
+
+    function cutLine() {
+        isUnlimitedCopy = false
+        scrapbook = getCurrentMacroActions()
+        deleteLine()
+    }
+
+    function copyLine() {
+        isUnlimitedCopy = true
+        scrapbook = getCurrentMacroActions()
+    }
+
+    function pasteLine() {
+        const entry = splitLine(scrapbook)
+        if (!isUnlimitedCopy)
+            scrapbook = ""
+        insertLines([entry])
+    }
+
+    function toggleKeyCapture() {
+        capturedKeycode = 0
+        capturedName = ""
+        isSelectKey = !isSelectKey
+    }
+
+    function addCapturedKey() {
+        insertLines([{ "textX": capturedName, "textR": commandDown },
+                     { "textX": capturedName, "textR": commandUp }])
+    }
+
+    function addDelay() {
+        insertLines([{ "textX": String(delayValue), "textR": commandDelay }])
+    }
+
+    ListModel {
+        id: macroModel
+    }
+
+    ListModel {
+        id: actionModel
+    }
+
+    Image {
+        source: sourceFnMacroBackground
+    }
+
+    // A list's title over the rail the background draws above it.
+    component ListTitle: Text {
+        font.family: globalSetting_fontFamily
+        font.pixelSize: globalSetting_size
+        font.bold: true
+        color: globalSetting_color_enable
+    }
+
+    // Two buttons in the frame below a list.
+    component ButtonPair: Image {
+        id: pair
+        property alias first: firstButton
+        property alias second: secondButton
+        signal firstClicked
+        signal secondClicked
+        source: sourceFram2btn
+
+        Button_2state {
+            id: firstButton
+            x: pair.width / 2 - width - 10
+            anchors.verticalCenter: pair.verticalCenter
+            onClicked: pair.firstClicked()
+        }
+        Button_2state {
+            id: secondButton
+            x: pair.width / 2 + 10
+            anchors.verticalCenter: pair.verticalCenter
+            onClicked: pair.secondClicked()
+        }
+    }
+
+    component DelayText: Text {
+        anchors.verticalCenter: parent.verticalCenter
+        font.family: "Arial"
+        font.pixelSize: globalSetting_size
+        font.bold: true
+        color: globalSetting_color_enable
+    }
+
+    ListTitle {
+        x: macroList.x
+        y: macroList.y - 30
+        text: globalSetting_stringList[44]
+    }
+
+    FileList {
+        id: macroList
+        objectName: "macroList"
+        x: 119
+        y: 55
+        enabled: !page.isRecordStart
+        opacity: enabled ? 1.0 : 0.5
+        mdItems: macroModel
+        onListElementClicked: page.refreshMacroActions()
+    }
+
+    ButtonPair {
+        x: macroList.x + (macroList.width - width) / 2
+        y: macroList.y + macroList.height + 8
+        first.objectName: "macroAdd"
+        first.source0: sourceAdd0
+        first.source1: sourceAdd1
+        first.enabled: !page.isRecordStart
+        onFirstClicked: page.addMacro()
+        second.objectName: "macroDelete"
+        second.source0: sourceDelete0
+        second.source1: sourceDelete1
+        second.enabled: page.hasMacro && !page.isRecordStart
+        onSecondClicked: page.deleteMacro()
+    }
+
+    ListTitle {
+        id: actionTitle
+        x: actionList.x
+        y: actionList.y - 30
+        text: globalSetting_stringList[45]
+        color: page.isRecordStart ? globalSetting_color : globalSetting_color_enable
+    }
+
+    // Shown while recording runs.
+    Text {
+        objectName: "recordingMark"
+        anchors.left: actionTitle.right
+        anchors.leftMargin: 8
+        anchors.verticalCenter: actionTitle.verticalCenter
+        visible: page.isRecordStart
+        text: "● REC"
+        font.family: "Arial"
+        font.pixelSize: globalSetting_size
+        font.bold: true
+        color: "#FFFF4040"
+        SequentialAnimation on opacity {
+            running: page.isRecordStart
+            loops: Animation.Infinite
+            NumberAnimation { from: 1.0; to: 0.3; duration: 600 }
+            NumberAnimation { from: 0.3; to: 1.0; duration: 600 }
+        }
+    }
+
+    FileList {
+        id: actionList
+        objectName: "actionList"
+        x: 468
+        y: 55
+        mdItems: actionModel
+    }
+
+    ButtonPair {
+        x: actionList.x + (actionList.width - width) / 2
+        y: actionList.y + actionList.height + 8
+        first.objectName: "record"
+        first.source0: sourceRecord0
+        first.source1: sourceRecord1
+        first.enabled: page.hasMacro && !page.isRecordStart
+        onFirstClicked: page.startRecording()
+        second.objectName: "stop"
+        second.source0: sourceStop0
+        second.source1: sourceStop1
+        second.enabled: page.isRecordStart
+        onSecondClicked: page.stopRecording()
+    }
+
+    // The edit buttons, each with its hint while the pointer is over it.
+    Column {
+        id: editButtons
+        x: 446
+        y: 77
+        spacing: 8
+
+        Repeater {
+            id: editRepeater
+            model: [
+                { "name": "editDelete", "hint": 80, "icon0": sourceSolidDelete0, "icon1": sourceSolidDelete1 },
+                { "name": "editCut", "hint": 81, "icon0": sourceSolidCut0, "icon1": sourceSolidCut1 },
+                { "name": "editPaste", "hint": 82, "icon0": sourceSolidPaste0, "icon1": sourceSolidPaste1 },
+                { "name": "editCopy", "hint": 83, "icon0": sourceSolidCopy0, "icon1": sourceSolidCopy1 }
+            ]
+            Button_2state {
+                required property var modelData
+                objectName: modelData.name
+                source0: modelData.icon0
+                source1: modelData.icon1
+                enabled: modelData.name === "editPaste" ? page.scrapbook !== "" && page.hasMacro
+                                                        : page.hasLine
+                onClicked: {
+                    if (modelData.name === "editDelete")
+                        page.deleteLine()
+                    else if (modelData.name === "editCut")
+                        page.cutLine()
+                    else if (modelData.name === "editPaste")
+                        page.pasteLine()
+                    else
+                        page.copyLine()
+                }
+            }
+        }
+    }
+
+    Text {
+        id: editHint
+        objectName: "editHint"
+        readonly property Item hovered: {
+            for (let i = 0; i < editRepeater.count; ++i) {
+                const button = editRepeater.itemAt(i)
+                if (button && button.mouse.containsMouse)
+                    return button
+            }
+            return null
+        }
+        visible: hovered !== null
+        text: hovered ? globalSetting_stringList[hovered.modelData.hint] : ""
+        x: editButtons.x - width - 8
+        y: hovered ? editButtons.y + hovered.y + (hovered.height - height) / 2 : 0
+        font.family: globalSetting_fontFamily
+        font.pixelSize: globalSetting_size
+        font.bold: true
+        color: globalSetting_color
+    }
+
+    // The key capture field: a click waits for the next key.
+    Rectangle {
+        id: keyCapture
+        objectName: "keyCapture"
+        x: 290
+        y: 205
+        width: 146
+        height: 23
+        color: "#FF000000"
+        border.width: 1
+        border.color: (captureMouse.containsMouse || page.isSelectKey) ? globalSetting_color
+                                                                       : globalSetting_color_enable
+
+        Text {
+            objectName: "keyCaptureText"
+            anchors.centerIn: parent
+            text: page.capturedKeycode === 0 ? "【 PRESS ANY KEY 】" : "KEY 【 " + page.capturedName + " 】"
+            font.family: "Arial"
+            font.pixelSize: globalSetting_size
+            font.bold: true
+            color: page.isSelectKey ? globalSetting_color : globalSetting_color_enable
+        }
+
+        MouseArea {
+            id: captureMouse
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: page.toggleKeyCapture()
+        }
+    }
+
+    Button_2state {
+        objectName: "keyAdd"
+        x: editButtons.x
+        y: keyCapture.y + (keyCapture.height - height) / 2
+        source0: sourceAdd0
+        source1: sourceAdd1
+        enabled: page.hasMacro && page.capturedKeycode !== 0
+        onClicked: page.addCapturedKey()
+    }
+
+    // The delay field: a typed number counts once Enter is pressed.
+    Row {
+        id: delayField
+        x: keyCapture.x
+        y: keyCapture.y + keyCapture.height + 10
+        height: 23
+
+        DelayText {
+            text: "DELAY【 "
+        }
+        Item {
+            width: 50
+            height: parent.height
+            Rectangle {
+                anchors.fill: parent
+                color: "#FF000000"
+                border.width: 1
+                border.color: delayInput.activeFocus ? globalSetting_color : globalSetting_color_enable
+            }
+            TextInput {
+                id: delayInput
+                objectName: "delayInput"
+                anchors.fill: parent
+                anchors.margins: 3
+                horizontalAlignment: TextInput.AlignRight
+                verticalAlignment: TextInput.AlignVCenter
+                maximumLength: 5
+                validator: IntValidator {
+                    bottom: 0
+                    top: 65535
+                }
+                text: String(page.delayValue)
+                font.family: "Arial"
+                font.pixelSize: globalSetting_size
+                font.bold: true
+                color: globalSetting_color
+                selectByMouse: true
+                onAccepted: page.delayValue = parseInt(text)
+                // A number left without Enter does not count: show the delay that does.
+                onActiveFocusChanged: {
+                    if (!activeFocus)
+                        text = String(page.delayValue)
+                }
+            }
+        }
+        DelayText {
+            text: " 】ms"
+        }
+    }
+
+    Button_2state {
+        objectName: "delayAdd"
+        x: editButtons.x
+        y: delayField.y + (delayField.height - height) / 2
+        source0: sourceAdd0
+        source1: sourceAdd1
+        enabled: page.hasMacro && page.delayValue > 0
+        onClicked: page.addDelay()
+    }
+}
