@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import "../scene"
 
+// The macro page in the whole scene, on the real controller and a virtual keyboard.
 Item {
     id: host
     width: 1000
@@ -18,16 +19,27 @@ Item {
         property var page: null
 
         function init() {
-            for (const fileName of ui_View.getMacroIniNames())
-                ui_View.deleteMacroIni(fileName.slice(0, -4))
+            z9.reset()
             scene = createScene(host)
             scene.initUI()
             scene.run()
-            const menuFunc = findChild(scene, "menuFunc")
             tryCompare(findChild(scene, "pageArea"), "visible", true)
-            mouseClick(findChild(menuFunc, "funcEntry1") || menuFunc, 10, 10)
+            showPage(1)
             page = findChild(scene, "_Page_Macro")
-            tryCompare(page, "visible", true)
+            verify(page.visible)
+            z9.clearRecord()
+        }
+
+        function cleanup() {
+            compare(z9.sceneWarnings(), [], "the scene wrote no warnings")
+        }
+
+        // Switches to a device page through the function menu and waits until it has slid in.
+        function showPage(index) {
+            const entry = findChild(findChild(scene, "menuFunc"), "funcEntry" + index)
+            tryCompare(findChild(scene, "menuFunc"), "x", 8)
+            mouseClick(entry, 10, 10)
+            tryCompare(findChild(scene, "pageArea"), "curID", index)
             tryCompare(findChild(scene, "pages"), "x", 0)
         }
 
@@ -281,6 +293,50 @@ Item {
             verify(hint.text.length > 0)
             mouseMove(scene, 900, 590)
             tryCompare(hint, "visible", false)
+        }
+
+        // The device block of a macro: its encoding padded with zeros to 192 bytes.
+        function macroBlock(lines) {
+            const block = ui_View.macroIncode(lines)
+            while (block.length < 192)
+                block.push(0)
+            return block
+        }
+
+        function test_aRecordedMacroAssignedToAKeyFollowsEveryEdit() {
+            const name = recordMacro([0x04])
+            compare(z9.frames(0x11).length, 0, "a macro without a slot stays in the library")
+
+            showPage(0)
+            const keys = findChild(scene, "_Page_Keydefine")
+            const gamingMode = findChild(keys, "gamingMode")
+            mouseClick(gamingMode, 5, gamingMode.height / 2)
+            const kind = findChild(keys, "_menu1")
+            mouseClick(kind, 20, 11)
+            tryCompare(kind, "isSelect", true)
+            mouseClick(kind, 20, 22 + 3 * 22 + 11) // MACRO
+            tryCompare(kind, "isSelect", false)
+            const macros = findChild(keys, "_menu2_4")
+            mouseClick(macros, 20, 11)
+            tryCompare(macros, "isSelect", true)
+            mouseClick(macros, 20, 22 + 10)
+            tryCompare(macros, "isSelect", false)
+            mouseClick(findChild(keys, "applyButton"), 10, 10)
+            verify(z9.waitIdle())
+            compare(ui_View.loadMacroIniConfig(name), [0, 1])
+            compare(z9.macroSlot(0), macroBlock(["A" + down, "A" + up]))
+            const selected = keys.curKeyMatrix
+            compare(z9.keyMatrix().slice(4 * selected, 4 * selected + 4), [0x04, 0x01, 0x00, 0x00])
+
+            showPage(1)
+            compare(page.getCurrentMacroName(), name, "the macro page kept its selection")
+            z9.clearRecord()
+            click("delayAdd")
+            verify(z9.waitIdle())
+            const frames = z9.frames(0x11)
+            compare(frames.length, 1)
+            compare(frames[0][2], 0, "the same slot")
+            compare(z9.macroSlot(0), macroBlock(["A" + down, "A" + up, "1000" + delay]))
         }
 
         function test_macroListIsReadAtStart() {
