@@ -2,9 +2,6 @@
 // the listeners build them.
 #include "app/key_hook.h"
 #include "key_report_recorder.h"
-#include "platform/device_monitor.h"
-#include "platform/virtual_hid_backend.h"
-#include "virtual/virtual_keyboard.h"
 
 #include "../device/message_capture.h"
 
@@ -57,29 +54,18 @@ class TestKeyHook : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Widget> widget;
-    std::unique_ptr<KeyReportRecorder> recorder;
+    std::unique_ptr<RecordingTool> tool;
 
     QList<Report> feed(int code, uint message, quint32 scanCode, quint32 flags) {
-        recorder->clear();
+        tool->recorder.clear();
         const KeyEventRecord record{scanCode, flags};
         keyboardHookProc(code, message, &record);
-        return recorder->reports();
+        return tool->recorder.reports();
     }
 
 private slots:
-    void initTestCase() {
-        widget = std::make_unique<Widget>(
-            nullptr, std::make_shared<VirtualHidBackend>(std::make_shared<VirtualKeyboard>()));
-        widget->setDeviceMonitor(std::make_unique<DeviceMonitor>());
-        recorder = std::make_unique<KeyReportRecorder>(*widget);
-    }
-
-    void cleanupTestCase() {
-        recorder.reset();
-        widget.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void initTestCase() { tool = std::make_unique<RecordingTool>(); }
+    void cleanupTestCase() { tool.reset(); }
 
     void tablesHoldEveryKey() {
         QCOMPARE(scanToVk.size(), 105);
@@ -179,7 +165,7 @@ private slots:
         qunsetenv("DISPLAY");
         qunsetenv("WAYLAND_DISPLAY");
         MessageCapture messages;
-        QVERIFY(!widget->installHOOK());
+        QVERIFY(!tool->widget->installHOOK());
         qputenv("DISPLAY", display);
         QVERIFY(messages.captured().contains(QStringLiteral("installHOOK() FAIL")));
         QVERIFY(!hookHandle);

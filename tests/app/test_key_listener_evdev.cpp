@@ -2,11 +2,8 @@
 // a keyboard behind umockdev's fake nodes and uevents.
 #include "app/key_hook.h"
 #include "key_report_recorder.h"
-#include "platform/device_monitor.h"
 #include "platform/evdev_key_listener.h"
-#include "platform/virtual_hid_backend.h"
 #include "umockdev_preload.h"
-#include "virtual/virtual_keyboard.h"
 
 #include <QTest>
 
@@ -88,32 +85,26 @@ class TestKeyListenerEvdev : public QObject {
 
 private:
     UMockdevTestbed* testbed = nullptr;
-    std::unique_ptr<Widget> widget;
-    std::unique_ptr<KeyReportRecorder> recorder;
+    std::unique_ptr<RecordingTool> tool;
 
     EvdevKeyListener* listener() const { return dynamic_cast<EvdevKeyListener*>(hookHandle.get()); }
 
     // Installs the hook again, so that it looks for the keyboards attached now.
     void startListening() {
-        QVERIFY(widget->installHOOK());
+        QVERIFY(tool->widget->installHOOK());
         QVERIFY(listener());
-        recorder->clear();
+        tool->recorder.clear();
     }
 
 private slots:
     void initTestCase() {
         qputenv("WAYLAND_DISPLAY", "wayland-0");
         testbed = umockdev_testbed_new();
-        widget = std::make_unique<Widget>(
-            nullptr, std::make_shared<VirtualHidBackend>(std::make_shared<VirtualKeyboard>()));
-        widget->setDeviceMonitor(std::make_unique<DeviceMonitor>());
-        recorder = std::make_unique<KeyReportRecorder>(*widget);
+        tool = std::make_unique<RecordingTool>();
     }
 
     void cleanupTestCase() {
-        recorder.reset();
-        widget.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        tool.reset();
         g_object_unref(testbed);
     }
 
@@ -131,7 +122,7 @@ private slots:
         z9.key(KEY_KPENTER, 0);
         z9.key(KEY_MUTE, 1); // no PC scan code: passed over
         const QList<Report> expected{{true, 0x04}, {false, 0x04}, {true, 0x58}, {false, 0x58}};
-        QTRY_COMPARE(recorder->reports(), expected);
+        QTRY_COMPARE(tool->recorder.reports(), expected);
     }
 
     void unplugClosesTheNodeAndPluggingInAgainReopensIt() {
@@ -139,7 +130,7 @@ private slots:
         startListening();
         QCOMPARE(listener()->openNodes().size(), 1);
         z9->key(KEY_A, 1);
-        QTRY_COMPARE(recorder->reports().size(), 1);
+        QTRY_COMPARE(tool->recorder.reports().size(), 1);
 
         z9.reset();
         QTRY_VERIFY(listener()->openNodes().isEmpty());
@@ -149,7 +140,7 @@ private slots:
         FakeKeyboardNode again(testbed, z9Product);
         QTRY_COMPARE(listener()->openNodes(), QStringList{QString::fromLatin1(again.devnode)});
         again.key(KEY_A, 0);
-        QTRY_COMPARE(recorder->reports(), (QList<Report>{{true, 0x04}, {false, 0x04}}));
+        QTRY_COMPARE(tool->recorder.reports(), (QList<Report>{{true, 0x04}, {false, 0x04}}));
     }
 
     void withoutTheKeyboardTheListenerWaitsForIt() {
@@ -159,7 +150,7 @@ private slots:
         QTRY_COMPARE(listener()->openNodes().size(), 1);
         z9.key(KEY_RIGHTSHIFT, 1);
         z9.key(KEY_RIGHTSHIFT, 0);
-        QTRY_COMPARE(recorder->reports(), (QList<Report>{{true, 0xE5}, {false, 0xE5}}));
+        QTRY_COMPARE(tool->recorder.reports(), (QList<Report>{{true, 0xE5}, {false, 0xE5}}));
     }
 };
 

@@ -1,10 +1,7 @@
 // Keys typed into another application on the X display reach the scene, and still reach that
 // application.
 #include "key_report_recorder.h"
-#include "platform/device_monitor.h"
-#include "platform/virtual_hid_backend.h"
 #include "platform/xinput_key_listener.h"
-#include "virtual/virtual_keyboard.h"
 
 #include <QProcess>
 #include <QTest>
@@ -86,32 +83,24 @@ class TestKeyListenerX11 : public QObject {
 
 private:
     std::unique_ptr<OtherApplication> other;
-    std::unique_ptr<Widget> widget;
-    std::unique_ptr<KeyReportRecorder> recorder;
+    std::unique_ptr<RecordingTool> tool;
 
-    void startTool() {
-        widget = std::make_unique<Widget>(
-            nullptr, std::make_shared<VirtualHidBackend>(std::make_shared<VirtualKeyboard>()));
-        widget->setDeviceMonitor(std::make_unique<DeviceMonitor>());
-        recorder = std::make_unique<KeyReportRecorder>(*widget);
-    }
+    void startTool() { tool = std::make_unique<RecordingTool>(); }
 
     // The reports once there are at least count of them (or after 3 s).
     QList<Report> waitForReports(qsizetype count) {
-        (void)QTest::qWaitFor([&] { return recorder->reports().size() >= count; }, 3000);
+        (void)QTest::qWaitFor([&] { return tool->recorder.reports().size() >= count; }, 3000);
         // Anything more would come right behind.
         QTest::qWait(100);
-        return recorder->reports();
+        return tool->recorder.reports();
     }
 
 private slots:
     void init() { other = std::make_unique<OtherApplication>(); }
 
     void cleanup() {
-        recorder.reset();
-        widget.reset();
+        tool.reset();
         other.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void keysOfAnotherApplicationReachTheScene_data() {
@@ -136,7 +125,7 @@ private slots:
         QFETCH(QList<int>, keys);
         QFETCH(QList<Report>, reports);
         startTool();
-        QVERIFY(widget->installHOOK());
+        QVERIFY(tool->widget->installHOOK());
         QList<QPair<int, bool>> typed;
         for (const int key : keys) {
             other->press(key);

@@ -3,10 +3,15 @@
 #include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "platform/device_monitor.h"
+#include "platform/virtual_hid_backend.h"
+#include "virtual/virtual_keyboard.h"
 
 #include <QCoreApplication>
 #include <QPair>
 #include <QQuickItem>
+
+#include <memory>
 
 // Puts a recorder in place of a widget's scene, so a test sees the key reports that reach the
 // scene root, in order.
@@ -37,4 +42,22 @@ public:
 
 private:
     myQQuickView* view;
+};
+
+// The tool's window on a virtual keyboard, with a recorder in place of its scene. The key hook is
+// installed as the window installs it at start.
+struct RecordingTool {
+    RecordingTool()
+        : widget(std::make_unique<Widget>(
+              nullptr, std::make_shared<VirtualHidBackend>(std::make_shared<VirtualKeyboard>()))),
+          recorder(*widget) {
+        widget->setDeviceMonitor(std::make_unique<DeviceMonitor>());
+    }
+    ~RecordingTool() {
+        widget.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::unique_ptr<Widget> widget;
+    KeyReportRecorder recorder;
 };
