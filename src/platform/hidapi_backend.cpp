@@ -3,10 +3,20 @@
 #include <hidapi.h>
 
 #include <cerrno>
+#include <mutex>
 
 #include <unistd.h>
 
 namespace {
+
+// hidapi keeps process-wide state (its initialisation and a global error text that opening,
+// enumerating and initialising free and rewrite), so no two threads may be inside those calls
+// at once. Calls on an open handle touch only that handle and need no lock, which keeps a
+// listener's half-second read from holding up a transfer.
+std::mutex& globalStateLock() {
+    static std::mutex lock;
+    return lock;
+}
 
 hid_device* device(HidHandle* handle) {
     return reinterpret_cast<hid_device*>(handle);
@@ -16,6 +26,7 @@ hid_device* device(HidHandle* handle) {
 
 HidapiBackend::HidapiBackend() {
     // hidapi initialises itself on first use too; doing it here keeps that off the worker threads.
+    const std::lock_guard guard(globalStateLock());
     hid_init();
 }
 
@@ -25,6 +36,7 @@ HidapiBackend::~HidapiBackend() = default;
 QList<HidInterfaceInfo> HidapiBackend::enumerate(unsigned short vendorId,
                                                  unsigned short productId) {
     QList<HidInterfaceInfo> result;
+    const std::lock_guard guard(globalStateLock());
     hid_device_info* list = hid_enumerate(vendorId, productId);
     for (const hid_device_info* entry = list; entry; entry = entry->next)
         result.append(
@@ -34,7 +46,11 @@ QList<HidInterfaceInfo> HidapiBackend::enumerate(unsigned short vendorId,
 }
 
 HidHandle* HidapiBackend::open(const QByteArray& path, HidOpenError& error) {
-    hid_device* handle = hid_open_path(path.constData());
+    hid_device* handle = nullptr;
+    {
+        const std::lock_guard guard(globalStateLock());
+        handle = hid_open_path(path.constData());
+    }
     if (handle)
         error = HidOpenError::None;
     // hidapi keeps no error code of its own; the node tells whether this user may open it.
@@ -71,5 +87,6 @@ int HidapiBackend::readTimeout(HidHandle* handle, unsigned char* data, size_t le
 }
 
 void HidapiBackend::close(HidHandle* handle) {
+    const std::lock_guard guard(globalStateLock());
     hid_close(device(handle));
 }

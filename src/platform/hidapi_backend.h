@@ -2,7 +2,9 @@
 
 #include "platform/hid_backend.h"
 
-// Production backend: every call goes unchanged to hidapi's hidraw implementation.
+// Production backend: every call goes unchanged to hidapi's hidraw implementation. The calls that
+// touch hidapi's process-wide state (initialisation, enumeration, open, close) are serialised, so
+// the backend may be used from several threads at once.
 class HidapiBackend : public HidBackend {
 public:
     HidapiBackend();

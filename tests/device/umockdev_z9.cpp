@@ -114,7 +114,9 @@ void UmockdevZ9::addDevices() {
             testbed, "usb", interfaceName.constData(), usb, "bInterfaceNumber",
             QByteArray::number(number, 16).rightJustified(2, '0').constData(), nullptr, "DEVTYPE",
             "usb_interface", nullptr);
-        const QByteArray hidName = "0003:04D9:5E01.000" + QByteArray::number(nextNode + number);
+        // Bus entries of removed devices stay behind, so every hid device gets a name of its own.
+        const QByteArray hidName =
+            "0003:04D9:5E01." + QByteArray::number(nextNode, 16).toUpper().rightJustified(4, '0');
         gchar* hid = umockdev_testbed_add_device(testbed, "hid", hidName.constData(), interfacePath,
                                                  nullptr, "HID_ID", "0003:000004D9:00005E01",
                                                  "HID_NAME", "Korvane Z9", "HID_UNIQ", "", nullptr);
@@ -173,7 +175,7 @@ void UmockdevZ9::removeDevices() {
         umockdev_testbed_detach_ioctl(testbed, (*node)->devnode.constData(), nullptr);
         umockdev_testbed_remove_device(testbed, (*node)->syspath.constData());
         g_object_unref((*node)->handler);
-        node->reset();
+        retired.push_back(std::move(*node));
     }
     if (!usbDevice.isEmpty())
         umockdev_testbed_remove_device(testbed, usbDevice.constData());

@@ -5,6 +5,7 @@
 #include <QByteArray>
 
 #include <memory>
+#include <vector>
 
 // GLib names a structure member "signals", which Qt defines as a keyword.
 #pragma push_macro("signals")
@@ -40,4 +41,6 @@ private:
     QByteArray usbDevice;
     std::unique_ptr<Node> command;
     std::unique_ptr<Node> notification;
+    // Removed nodes: umockdev's thread may still be inside a handler of one after its removal.
+    std::vector<std::unique_ptr<Node>> retired;
 };
