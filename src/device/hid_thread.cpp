@@ -42,7 +42,10 @@ HidHandle* Hid_Thread::openInterface(QString& path, HidHandle*& handle) {
     QString tried;
     {
         std::lock_guard lock(pathLock);
-        tried = path;
+        // A copy with data of its own: shared text data is released inside the toolkit's library,
+        // where ThreadSanitizer cannot see the atomic count that orders a scan's release of the
+        // old path after this thread's.
+        tried = QString(path.constData(), path.size());
     }
     if (tried.isEmpty())
         return nullptr;

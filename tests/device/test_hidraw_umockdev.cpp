@@ -15,12 +15,7 @@ private:
     std::unique_ptr<UmockdevZ9> testbed;
     std::unique_ptr<Hid_Thread> hid;
 
-    QList<DevFound> scan() {
-        QList<DevInfo> table = readDeviceTable(deviceTableFile);
-        QList<DevFound> found = findDevices(hid.get(), table);
-        hid->startListen();
-        return found;
-    }
+    QList<DevFound> scan() { return scanAndListen(*hid); }
 
 private slots:
     void init() {

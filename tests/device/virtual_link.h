@@ -11,6 +11,14 @@
 
 #include <memory>
 
+// A scan as the device watch makes it: read the table, find the keyboard, start the listener.
+inline QList<DevFound> scanAndListen(Hid_Thread& hid) {
+    QList<DevInfo> table = readDeviceTable(deviceTableFile);
+    QList<DevFound> found = findDevices(&hid, table);
+    hid.startListen();
+    return found;
+}
+
 // A device link attached to a virtual Z9, scanned and listening, as after a scan that found it.
 struct VirtualLink {
     std::shared_ptr<VirtualKeyboard> keyboard = std::make_shared<VirtualKeyboard>();
@@ -18,12 +26,7 @@ struct VirtualLink {
 
     VirtualLink() { scan(); }
 
-    QList<DevFound> scan() {
-        QList<DevInfo> table = readDeviceTable(deviceTableFile);
-        QList<DevFound> found = findDevices(&hid, table);
-        hid.startListen();
-        return found;
-    }
+    QList<DevFound> scan() { return scanAndListen(hid); }
 };
 
 inline QByteArray hex(const char* text) {
