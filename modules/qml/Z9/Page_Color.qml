@@ -185,23 +185,6 @@ Image {
         selectColor(6)
     }
 
-    // Key presses in the tool's own window light the reactive effects too.
-    WindowKeys {
-        id: windowKeys
-    }
-    Keys.onPressed: function (event) {
-        if (!event.isAutoRepeat)
-            detectKeyboard(true, windowKeys.usageOf(event.key))
-    }
-    Keys.onReleased: function (event) {
-        if (!event.isAutoRepeat)
-            detectKeyboard(false, windowKeys.usageOf(event.key))
-    }
-    onVisibleChanged: {
-        if (visible)
-            forceActiveFocus()
-    }
-
     ListModel {
         id: menu1Items
         ListElement { textX: "PAINTING" }
