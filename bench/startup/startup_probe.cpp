@@ -1,5 +1,7 @@
 // Starts a program, waits for the first frame in which its window changes anything on the
-// desktop, and prints "<milliseconds from exec> <peak RSS in KiB>" once the program has settled.
+// desktop, and prints "<milliseconds from exec> <peak RSS in KiB> <CPU milliseconds of the
+// process at that frame> <idle CPU in % of a core>" once the program has settled. The idle figure
+// is measured over the seconds given with --idle (0, the default, skips it and prints 0).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -8,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -58,6 +62,23 @@ XImage* settledScreen(Display* display) {
     return reference;
 }
 
+// User plus system time of every thread of the process so far.
+double cpuMs(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // Fields after the command name, which is in parentheses and may hold spaces.
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    unsigned long long utime = 0, stime = 0;
+    for (int n = 3; n <= 15 && fields >> field; ++n) {
+        if (n == 14)
+            utime = std::stoull(field);
+        if (n == 15)
+            stime = std::stoull(field);
+    }
+    return double(utime + stime) * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
 long peakRssKiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
@@ -70,8 +91,14 @@ long peakRssKiB(pid_t pid) {
 } // namespace
 
 int main(int argc, char** argv) {
+    int idleSeconds = 0;
+    if (argc > 2 && std::strcmp(argv[1], "--idle") == 0) {
+        idleSeconds = std::atoi(argv[2]);
+        argv += 2;
+        argc -= 2;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_probe PROGRAM [ARGS...]\n");
+        std::fprintf(stderr, "usage: startup_probe [--idle SECONDS] PROGRAM [ARGS...]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -89,16 +116,25 @@ int main(int argc, char** argv) {
     }
     const auto deadline = start + std::chrono::seconds(30);
     double firstFrameMs = -1;
+    double firstFrameCpuMs = -1;
     while (Clock::now() < deadline) {
         if (screenDiffers(display, reference)) {
             firstFrameMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            firstFrameCpuMs = cpuMs(pid);
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     // Let the opening settle so the peak includes what a running tool holds.
-    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    std::this_thread::sleep_for(std::chrono::milliseconds(idleSeconds > 0 ? 8000 : 2500));
     const long rss = peakRssKiB(pid);
+    // Idle: the opening has ended and nobody touches the window.
+    double idlePercent = 0;
+    if (idleSeconds > 0) {
+        const double before = cpuMs(pid);
+        std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
+        idlePercent = (cpuMs(pid) - before) / (idleSeconds * 10.0);
+    }
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     XDestroyImage(reference);
@@ -107,6 +143,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "startup_probe: no frame within 30 s\n");
         return 1;
     }
-    std::printf("%.1f %ld\n", firstFrameMs, rss);
+    std::printf("%.1f %ld %.0f %.3f\n", firstFrameMs, rss, firstFrameCpuMs, idlePercent);
     return 0;
 }

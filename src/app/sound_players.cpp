@@ -1,8 +1,8 @@
 #include "app/sound_players.h"
 
-#include <QAudioOutput>
+#include "app/sound_player.h"
+
 #include <QFileInfo>
-#include <QMediaPlayer>
 
 namespace {
 
@@ -12,34 +12,22 @@ QUrl soundUrl(int index) {
     return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
 }
 
-void clearPlayer(QMediaPlayer* player) {
-    player->stop();
-    player->setSource(QUrl());
-}
-
 } // namespace
 
 std::function<void()> SoundPlayers::beforeSetUp;
 
-QMediaPlayer* SoundPlayers::player(int index) const {
+SoundPlayer* SoundPlayers::player(int index) const {
     return mediaPlayers.at(index);
 }
 
 void SoundPlayers::setUp() {
     if (beforeSetUp)
         beforeSetUp();
-    for (auto& mediaPlayer : mediaPlayers) {
-        mediaPlayer = new QMediaPlayer(this);
-        mediaPlayer->setAudioOutput(new QAudioOutput(this));
-    }
+    for (auto& mediaPlayer : mediaPlayers)
+        mediaPlayer = new SoundPlayer(this);
     // The end of the power-on sound and of the background track start the background track.
-    for (QMediaPlayer* looping : {mediaPlayers[0], mediaPlayers[1]}) {
-        connect(looping, &QMediaPlayer::mediaStatusChanged, this,
-                [this](QMediaPlayer::MediaStatus status) {
-                    if (status == QMediaPlayer::EndOfMedia)
-                        playBackground();
-                });
-    }
+    for (SoundPlayer* looping : {mediaPlayers[0], mediaPlayers[1]})
+        connect(looping, &SoundPlayer::finished, this, &SoundPlayers::playBackground);
 }
 
 void SoundPlayers::play(int index) {
@@ -47,27 +35,18 @@ void SoundPlayers::play(int index) {
         playBackground();
         return;
     }
-    QMediaPlayer* mediaPlayer = mediaPlayers.at(index);
-    if (!mediaPlayer)
-        return;
-    clearPlayer(mediaPlayer);
-    mediaPlayer->setSource(soundUrl(index));
-    mediaPlayer->play();
+    if (SoundPlayer* mediaPlayer = mediaPlayers.at(index))
+        mediaPlayer->play(soundUrl(index));
 }
 
 void SoundPlayers::playBackground() {
-    QMediaPlayer* mediaPlayer = mediaPlayers[0];
-    if (!mediaPlayer)
-        return;
-    mediaPlayer->setSource(soundUrl(0));
-    // Setting the same source again does not rewind, so start over explicitly.
-    mediaPlayer->setPosition(0);
-    mediaPlayer->play();
+    if (SoundPlayer* mediaPlayer = mediaPlayers[0])
+        mediaPlayer->play(soundUrl(0));
 }
 
 void SoundPlayers::clearAll() {
-    for (QMediaPlayer* mediaPlayer : mediaPlayers) {
+    for (SoundPlayer* mediaPlayer : mediaPlayers) {
         if (mediaPlayer)
-            clearPlayer(mediaPlayer);
+            mediaPlayer->clear();
     }
 }

@@ -5,11 +5,10 @@
 #include <array>
 #include <functional>
 
-class QMediaPlayer;
+class SoundPlayer;
 
 // The five sound players, one per sound index, and the looping background track. It lives on a
-// thread of its own: making the first player starts the media framework, which probes every
-// audio device provider and has been seen to hang there for many seconds.
+// thread of its own: the first sound played connects to the sound system, which may hang.
 class SoundPlayers : public QObject {
     Q_OBJECT
 
@@ -21,7 +20,7 @@ public:
     static std::function<void()> beforeSetUp;
 
     // The player of an index once set up, else null; to be used on the sound thread only.
-    QMediaPlayer* player(int index) const;
+    SoundPlayer* player(int index) const;
 
 public slots:
     void setUp();
@@ -31,5 +30,5 @@ public slots:
     void clearAll();
 
 private:
-    std::array<QMediaPlayer*, mediaPlayerCount> mediaPlayers{};
+    std::array<SoundPlayer*, mediaPlayerCount> mediaPlayers{};
 };

@@ -1,13 +1,13 @@
 #include "app/myqquickview.h"
+#include "app/sound_player.h"
 #include "app/sound_players.h"
 #include "app/sound_thread.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "wave_fixture.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QMediaPlayer>
 #include <QQuickItem>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -17,23 +17,6 @@
 #include <atomic>
 
 namespace {
-
-// A silent 16-bit mono PCM wave file of the given length.
-void writeWave(const QString& path, int milliseconds) {
-    const quint32 rate = 8000;
-    const quint32 dataBytes = rate * milliseconds / 1000 * 2;
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataBytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << rate << rate * 2 << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << dataBytes;
-    out.writeRawData(QByteArray(int(dataBytes), '\0').constData(), int(dataBytes));
-}
 
 // The players live on the sound thread; every look at them is made there.
 template <typename Look> auto onSoundThread(const myQQuickView& view, Look look) {
@@ -49,9 +32,8 @@ bool isSetUp(const myQQuickView& view) {
 }
 
 bool isPlaying(const myQQuickView& view, int index) {
-    return onSoundThread(view, [index](SoundPlayers* players) {
-        return players->player(index)->playbackState() == QMediaPlayer::PlayingState;
-    });
+    return onSoundThread(
+        view, [index](SoundPlayers* players) { return players->player(index)->isPlaying(); });
 }
 
 QString source(const myQQuickView& view, int index) {
@@ -80,9 +62,9 @@ private slots:
         QVERIFY(QDir(home.path()).mkpath(QStringLiteral("modules/setting")));
         QDir::setCurrent(home.path());
         // The background track is long enough to be caught playing; the others are short.
-        writeWave(QStringLiteral("modules/media/00.mp3"), 600);
+        QVERIFY(writeSilentWave(QStringLiteral("modules/media/00.mp3"), 600));
         for (int index = 1; index <= 4; ++index)
-            writeWave(QStringLiteral("modules/media/0%1.wav").arg(index), 150);
+            QVERIFY(writeSilentWave(QStringLiteral("modules/media/0%1.wav").arg(index), 150));
     }
 
     void cleanupTestCase() { QDir::setCurrent(previousDirectory); }
@@ -129,13 +111,10 @@ private slots:
 
     void backgroundTrackLoopsUntilSoundIsSwitchedOff() {
         std::atomic<bool> reachedEnd = false;
-        QMediaPlayer* background =
+        SoundPlayer* background =
             onSoundThread(*view, [](SoundPlayers* players) { return players->player(0); });
-        connect(background, &QMediaPlayer::mediaStatusChanged, background,
-                [&reachedEnd](QMediaPlayer::MediaStatus status) {
-                    if (status == QMediaPlayer::EndOfMedia)
-                        reachedEnd = true;
-                });
+        connect(background, &SoundPlayer::finished, background,
+                [&reachedEnd] { reachedEnd = true; });
         view->playMedia_Index(0);
         QTRY_VERIFY_WITH_TIMEOUT(reachedEnd, 5000);
         // The end of the track started it again.

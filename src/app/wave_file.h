@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QAudioFormat>
+#include <QByteArray>
+
+#include <optional>
+
+class QString;
+
+// The samples of an uncompressed PCM wave file (8-bit unsigned or 16-bit signed).
+struct WaveFile {
+    QAudioFormat format;
+    QByteArray samples;
+
+    // Null for a file that is missing, unreadable or not such a wave file.
+    static std::optional<WaveFile> read(const QString& path);
+    static bool isWave(const QByteArray& head);
+};
