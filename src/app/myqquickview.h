@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class DeviceBridge;
 class Hid_Thread;
 class DeviceAccessNotice;
 class SettingsDialogs;
@@ -135,9 +136,8 @@ private:
 
     bool shown = false;
 
-    // Reads and writes of the current profile's file.
-    QVariantList readProfile(const QString& key);
-    void writeProfile(const QString& key, const QVariantList& value);
+    // The device commands on this controller's link and profile files.
+    DeviceBridge deviceBridge();
 
     void invokeOnRoot(const char* function, const QVariantList& arguments = {});
 };

@@ -2,6 +2,7 @@
 
 #include "device/lang_file_valid.h"
 #include "device/link_timing.h"
+#include "platform/device_transfer_lock.h"
 #include "platform/hidapi_backend.h"
 
 #include <QDebug>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 Hid_Thread::Hid_Thread(std::shared_ptr<HidBackend> hidBackend)
     : backend(hidBackend ? std::move(hidBackend) : std::make_shared<HidapiBackend>()) {
@@ -38,7 +40,7 @@ QString Hid_Thread::notificationPath() const {
     return devPath2;
 }
 
-HidHandle* Hid_Thread::openInterface(QString& path, HidHandle*& handle) {
+HidHandle* Hid_Thread::openInterface(QString& path, HidHandle*& handle, HidOpenError* error) {
     QString tried;
     {
         std::lock_guard lock(pathLock);
@@ -51,8 +53,10 @@ HidHandle* Hid_Thread::openInterface(QString& path, HidHandle*& handle) {
         return nullptr;
     if (handle)
         return handle;
-    HidOpenError error = HidOpenError::None;
-    handle = backend->open(tried.toLocal8Bit(), error);
+    HidOpenError failure = HidOpenError::None;
+    handle = backend->open(tried.toLocal8Bit(), failure);
+    if (error)
+        *error = failure;
     if (!handle) {
         // A scan may have found the device anew meanwhile; its path stays.
         std::lock_guard lock(pathLock);
@@ -141,19 +145,60 @@ void Hid_Thread::runPendingTransfer() {
     hid_Write(transfer.len, transfer.isWaitAck);
 }
 
+TransferOutcome Hid_Thread::takeTransferFailure() {
+    return transferFailure.exchange(TransferOutcome::Done);
+}
+
+void Hid_Thread::noteOutcome(TransferOutcome outcome) {
+    TransferOutcome none = TransferOutcome::Done;
+    if (outcome != TransferOutcome::Done)
+        transferFailure.compare_exchange_strong(none, outcome);
+}
+
 bool Hid_Thread::hid_Write(int len, bool isWaitAck) {
-    const bool sent = isLangFileValid.load() && writeReports(len, isWaitAck);
-    closeDevice();
+    const TransferOutcome outcome =
+        transfer([&](HidHandle* handle) { return writeReports(handle, len, isWaitAck); });
     releaseChannel();
-    return sent;
+    return outcome == TransferOutcome::Done;
+}
+
+bool Hid_Thread::hid_Read(int len) {
+    const TransferOutcome outcome =
+        transfer([&](HidHandle* handle) { return readReports(handle, len); });
+    releaseChannel();
+    return outcome == TransferOutcome::Done;
+}
+
+TransferOutcome Hid_Thread::transfer(const Exchange& exchange) {
+    TransferOutcome outcome = TransferOutcome::Refused;
+    if (isLangFileValid.load()) {
+        const QString path = commandPath();
+        outcome = path.isEmpty() ? TransferOutcome::NoDevice : lockedTransfer(path, exchange);
+    }
+    noteOutcome(outcome);
+    return outcome;
+}
+
+// Other programs of the user may talk to the same keyboard: the interface is opened, used and
+// closed under the keyboard's lock.
+TransferOutcome Hid_Thread::lockedTransfer(const QString& path, const Exchange& exchange) {
+    std::optional<DeviceTransferLock> lock;
+    if (DeviceTransferLock::isShareable(path) &&
+        !lock.emplace(path).acquire(LinkTiming::transferLockMs))
+        return TransferOutcome::Busy;
+    HidOpenError error = HidOpenError::None;
+    HidHandle* handle = openInterface(devPath, devHandle, &error);
+    if (!handle)
+        return error == HidOpenError::PermissionDenied ? TransferOutcome::PermissionDenied
+                                                       : TransferOutcome::NoDevice;
+    const bool exchanged = exchange(handle);
+    closeDevice();
+    return exchanged ? TransferOutcome::Done : TransferOutcome::Failed;
 }
 
 // The acknowledgement flag is cleared before the report that the keyboard acknowledges goes
 // out, so that an acknowledgement arriving at once is not missed.
-bool Hid_Thread::writeReports(int len, bool isWaitAck) {
-    HidHandle* handle = openDevice();
-    if (!handle)
-        return false;
+bool Hid_Thread::writeReports(HidHandle* handle, int len, bool isWaitAck) {
     if (isWaitAck)
         isAcked.store(false);
     if (backend->sendFeatureReport(handle, cmdBuf.data(), cmdBuf.size()) < 0)
@@ -179,17 +224,7 @@ bool Hid_Thread::writeReports(int len, bool isWaitAck) {
     return true;
 }
 
-bool Hid_Thread::hid_Read(int len) {
-    const bool received = isLangFileValid.load() && readReports(len);
-    closeDevice();
-    releaseChannel();
-    return received;
-}
-
-bool Hid_Thread::readReports(int len) {
-    HidHandle* handle = openDevice();
-    if (!handle)
-        return false;
+bool Hid_Thread::readReports(HidHandle* handle, int len) {
     if (backend->sendFeatureReport(handle, cmdBuf.data(), cmdBuf.size()) < 0 ||
         backend->getFeatureReport(handle, rspBuf.data(), rspBuf.size()) < 0)
         return false;
@@ -268,6 +303,7 @@ void Hid_Thread::startSetCommand(const DeviceCommand& command,
                                  std::initializer_list<uchar> arguments, const uchar* payload) {
     if (!waitIdle()) {
         qDebug("%s", command.failureMessage);
+        noteOutcome(TransferOutcome::Busy);
         return;
     }
     cmdBuf = buildFrame(command, arguments);
@@ -283,13 +319,14 @@ void Hid_Thread::startSetCommand(const DeviceCommand& command,
 }
 
 // Results keep their values when the exchange fails: the reply buffer is preset with them.
-Hid_Thread::Exchange Hid_Thread::runGetCommand(const DeviceCommand& command,
-                                               std::initializer_list<uchar> arguments,
-                                               std::initializer_list<uchar*> results,
-                                               uchar* payload) {
+Hid_Thread::GetResult Hid_Thread::runGetCommand(const DeviceCommand& command,
+                                                std::initializer_list<uchar> arguments,
+                                                std::initializer_list<uchar*> results,
+                                                uchar* payload) {
     if (!waitIdle()) {
         qDebug("%s", command.failureMessage);
-        return Exchange::NotClaimed;
+        noteOutcome(TransferOutcome::Busy);
+        return GetResult::NotClaimed;
     }
     cmdBuf = buildFrame(command, arguments);
     rspBuf = cmdBuf;
@@ -307,5 +344,5 @@ Hid_Thread::Exchange Hid_Thread::runGetCommand(const DeviceCommand& command,
         *result = rspBuf[position++];
     if (payload)
         std::copy_n(dataBuf.begin(), command.payloadLength, payload);
-    return received ? Exchange::Done : Exchange::Failed;
+    return received ? GetResult::Done : GetResult::Failed;
 }

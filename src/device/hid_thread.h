@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/device_command.h"
+#include "device/transfer_outcome.h"
 #include "platform/hid_backend.h"
 
 #include <QFuture>
@@ -11,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <mutex>
@@ -54,6 +56,9 @@ public:
     bool waitUntilIdle(int milliseconds);
     // Transfers that run when this returns have ended. Call after stopListen().
     void waitForTransfers();
+    // The first thing that went wrong with a command since the last call (Done: nothing), and
+    // starts collecting afresh. Commands whose transfer still runs are not counted yet.
+    TransferOutcome takeTransferFailure();
 
     bool hid_Write(int len, bool isWaitAck);
     bool hid_Read(int len);
@@ -102,7 +107,7 @@ public slots:
                                 uchar& direction);
 
 private:
-    enum class Exchange { NotClaimed, Failed, Done };
+    enum class GetResult { NotClaimed, Failed, Done };
     struct Transfer {
         int len = 0;
         bool isWaitAck = false;
@@ -111,13 +116,17 @@ private:
     Frame buildFrame(const DeviceCommand& command, std::initializer_list<uchar> arguments);
     void startSetCommand(const DeviceCommand& command, std::initializer_list<uchar> arguments,
                          const uchar* payload = nullptr);
-    Exchange runGetCommand(const DeviceCommand& command, std::initializer_list<uchar> arguments,
-                           std::initializer_list<uchar*> results, uchar* payload = nullptr);
-    bool writeReports(int len, bool isWaitAck);
-    bool readReports(int len);
+    GetResult runGetCommand(const DeviceCommand& command, std::initializer_list<uchar> arguments,
+                            std::initializer_list<uchar*> results, uchar* payload = nullptr);
+    using Exchange = std::function<bool(HidHandle*)>;
+    TransferOutcome transfer(const Exchange& exchange);
+    TransferOutcome lockedTransfer(const QString& path, const Exchange& exchange);
+    void noteOutcome(TransferOutcome outcome);
+    bool writeReports(HidHandle* handle, int len, bool isWaitAck);
+    bool readReports(HidHandle* handle, int len);
     void runPendingTransfer();
     void releaseChannel();
-    HidHandle* openInterface(QString& path, HidHandle*& handle);
+    HidHandle* openInterface(QString& path, HidHandle*& handle, HidOpenError* error = nullptr);
     void closeInterface(HidHandle*& handle);
 
     QString devPath;
@@ -127,6 +136,7 @@ private:
     std::atomic<bool> isIdle{true};
     std::atomic<bool> isListening{false};
     std::atomic<bool> isAcked{true};
+    std::atomic<TransferOutcome> transferFailure{TransferOutcome::Done};
     QFuture<void> listenFuture;
     Frame cmdBuf{};
     Frame rspBuf{};

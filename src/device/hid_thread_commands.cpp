@@ -65,12 +65,12 @@ void Hid_Thread::hid_80H_GetFWVersion(QString& version) {
     uchar major = 0;
     uchar minor = 0;
     switch (runGetCommand(deviceCommand(0x80), {}, {&major, &minor})) {
-    case Exchange::NotClaimed:
+    case GetResult::NotClaimed:
         break;
-    case Exchange::Failed:
+    case GetResult::Failed:
         version = QStringLiteral("unknown");
         break;
-    case Exchange::Done:
+    case GetResult::Done:
         version = firmwareVersionText(major, minor);
         break;
     }

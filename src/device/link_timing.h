@@ -13,6 +13,8 @@ inline constexpr int ackPeriodMs = 64;
 inline constexpr int reportPauseMs = 8;
 // One pass of the listener reads this long at most.
 inline constexpr int listenReadMs = 500;
+// A transfer waits this long at most for another program's transfer on the same keyboard.
+inline constexpr int transferLockMs = 2048;
 // A payload read gives up when the next input report takes longer than this.
 inline constexpr int payloadReportMs = 1000;
 } // namespace LinkTiming

@@ -1,4 +1,4 @@
-// The controller's report of the device state to the scene, and the firmware version read.
+// The controller's report of the device state to the scene.
 #include "app/myqquickview.h"
 #include "device/hid_thread.h"
 
@@ -10,11 +10,4 @@ void myQQuickView::syncIsFwState() {
     qDebug() << "state:" << hidThread->isConnected;
     const QString version = ui_80H_GetFWVersion();
     invokeOnRoot("syncIsFwState", {QVariant(hidThread->isConnected), QVariant(version)});
-}
-
-QString myQQuickView::ui_80H_GetFWVersion() {
-    QString version;
-    if (hidThread)
-        hidThread->hid_80H_GetFWVersion(version);
-    return version;
 }

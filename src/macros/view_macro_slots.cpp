@@ -1,9 +1,7 @@
-// The controller's macro slots: the macro library, the encoder and sending a macro to its slot.
+// The controller's macro slots: the macro library and the encoder.
 #include "app/myqquickview.h"
-#include "device/hid_thread.h"
 #include "macros/macro_encoder.h"
 #include "macros/macro_library.h"
-#include "macros/macro_overflow_warning.h"
 
 QVariant myQQuickView::createMacroIni() {
     return MacroLibrary().create();
@@ -48,13 +46,4 @@ void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config) {
 
 QList<uchar> myQQuickView::macroIncode(QStringList macros) {
     return encodeMacroLines(macros);
-}
-
-void myQQuickView::ui_11H_SetMacroKey(QVariant macroId, QVariant name) {
-    const QList<uchar> encoded = macroIncode(loadMacroIni(name));
-    if (encoded.size() > macroBlockSize)
-        MacroOverflowWarning::show();
-    MacroBlock block = fitMacroBlock(encoded);
-    if (hidThread)
-        hidThread->hid_11H_SetMacroKey(uchar(macroId.toInt() & 0xFF), block.data());
 }

@@ -44,6 +44,16 @@ bool sameAsWritten(const Values& written, const Values& readBack) {
     return true;
 }
 
+void removeKeyOrGroup(Values& values, const QString& keyOrGroup) {
+    const QString below = keyOrGroup + QLatin1Char('/');
+    for (auto it = values.begin(); it != values.end();) {
+        if (it.key() == keyOrGroup || it.key().startsWith(below))
+            it = values.erase(it);
+        else
+            ++it;
+    }
+}
+
 } // namespace
 
 SettingsFile::SettingsFile(QString path, QObject* parent)
@@ -59,21 +69,16 @@ QVariant SettingsFile::value(const QString& key, const QVariant& fallback) const
 
 void SettingsFile::setValue(const QString& key, const QVariant& value) {
     values.insert(key, value);
-    changed();
+    changed({key, value, false});
 }
 
 void SettingsFile::remove(const QString& keyOrGroup) {
-    const QString below = keyOrGroup + QLatin1Char('/');
-    for (auto it = values.begin(); it != values.end();) {
-        if (it.key() == keyOrGroup || it.key().startsWith(below))
-            it = values.erase(it);
-        else
-            ++it;
-    }
-    changed();
+    removeKeyOrGroup(values, keyOrGroup);
+    changed({keyOrGroup, QVariant(), true});
 }
 
-void SettingsFile::changed() {
+void SettingsFile::changed(Edit edit) {
+    edits.append(std::move(edit));
     pending = true;
     if (storeQueued)
         return;
@@ -92,11 +97,26 @@ bool SettingsFile::sync() {
     if (!pending)
         return true;
     pending = false;
+    values = readValues(path);
+    for (const Edit& edit : std::as_const(edits)) {
+        if (edit.isRemoval)
+            removeKeyOrGroup(values, edit.key);
+        else
+            values.insert(edit.key, edit.value);
+    }
+    edits.clear();
     const bool stored = store();
     if (!stored)
         values = readValues(path); // what is shown is what is stored
     StoreOutcome::report(path, stored);
     return stored;
+}
+
+void SettingsFile::reload() {
+    if (pending)
+        sync();
+    else
+        values = readValues(path);
 }
 
 // The toolkit's settings library writes the INI text into the staged file; reading it back

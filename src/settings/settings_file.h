@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -10,7 +11,9 @@
 // whole new file that replaces the old one only once it is completely on disk. When that fails
 // the old file stays, the memory copy returns to what the file holds, and the failure is
 // reported through StoreOutcome. A file that is missing, unreadable, not a regular file or of
-// several megabytes reads as empty. No lock file is used: the tool is the only writer of its files.
+// several megabytes reads as empty. No lock file is used. korvanectl writes the same files: a
+// store puts this object's own changes over the file as it is then, so what the other program
+// stored meanwhile stays.
 class SettingsFile : public QObject {
     Q_OBJECT
 
@@ -26,13 +29,23 @@ public:
     void remove(const QString& keyOrGroup);
     // Stores pending changes now. True when there were none or they are on disk.
     bool sync();
+    // Reads the file again (storing pending changes first), to see what another program wrote.
+    void reload();
 
 private:
-    void changed();
+    // A change made here since the file was last read: a value set, or a key or group removed.
+    struct Edit {
+        QString key;
+        QVariant value;
+        bool isRemoval = false;
+    };
+
+    void changed(Edit edit);
     bool store() const;
 
     QString path;
     QMap<QString, QVariant> values;
+    QList<Edit> edits;
     bool pending = false;
     bool storeQueued = false;
 };

@@ -90,15 +90,3 @@ QStringList myQQuickView::getGlobalStrings(QString langCode) {
                                  language.messages.value(LanguageFiles::deviceAccessTextMessage));
     return language.strings;
 }
-
-QVariantList myQQuickView::getKeydefine(QVariant matrixId) {
-    return readProfile(ProfileStore::keydefineKey(matrixId.toString()));
-}
-
-QVariantList myQQuickView::readProfile(const QString& key) {
-    return ProfileStore::read(*profileSettings[currentProfile], key);
-}
-
-void myQQuickView::writeProfile(const QString& key, const QVariantList& value) {
-    ProfileStore::write(*profileSettings[currentProfile], key, value);
-}

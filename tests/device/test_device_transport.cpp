@@ -268,6 +268,47 @@ private slots:
         link.reset();
         QCOMPARE(keyboard->record().size(), 1 + 1 + 8 + 1);
     }
+    // What korvanectl reports: the first failure since it last asked, for sets and gets alike.
+    void transfersTellHowTheyEnded() {
+        VirtualLink link;
+        link.hid.hid_01H_SetReportRate(3);
+        QVERIFY(link.hid.waitUntilIdle(2000));
+        QCOMPARE(link.hid.takeTransferFailure(), TransferOutcome::Done);
+
+        link.keyboard->setFaults({.failFeatureReports = true});
+        uchar rate = 0;
+        link.hid.hid_81H_GetReportRate(rate);
+        link.keyboard->setFaults({});
+        link.hid.hid_81H_GetReportRate(rate);
+        QCOMPARE(link.hid.takeTransferFailure(), TransferOutcome::Failed);
+        QCOMPARE(link.hid.takeTransferFailure(), TransferOutcome::Done);
+
+        isLangFileValid = false;
+        link.hid.hid_81H_GetReportRate(rate);
+        isLangFileValid = true;
+        QCOMPARE(link.hid.takeTransferFailure(), TransferOutcome::Refused);
+    }
+
+    void aDeniedOpenIsToldApartFromAMissingKeyboard() {
+        VirtualLink link;
+        link.keyboard->clearRecord();
+        auto& backend = static_cast<VirtualHidBackend&>(link.hid.hidBackend());
+        backend.refuseAccess(true);
+        uchar rate = 0;
+        link.hid.hid_81H_GetReportRate(rate);
+        QCOMPARE(link.hid.takeTransferFailure(), TransferOutcome::PermissionDenied);
+        // The failed open forgot the path, as for any failed open.
+        link.hid.hid_81H_GetReportRate(rate);
+        QCOMPARE(link.hid.takeTransferFailure(), TransferOutcome::NoDevice);
+        QVERIFY(link.keyboard->record().isEmpty());
+
+        backend.refuseAccess(false);
+        link.keyboard->unplug();
+        link.scan();
+        link.hid.hid_01H_SetReportRate(1);
+        QVERIFY(link.hid.waitUntilIdle(2000));
+        QCOMPARE(link.hid.takeTransferFailure(), TransferOutcome::NoDevice);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDeviceTransport)

@@ -1,5 +1,7 @@
 // hidapi's own hidraw code against the virtual Z9, through umockdev's fake device nodes.
 #include "message_capture.h"
+#include "platform/device_transfer_lock.h"
+#include "platform/instance_guard.h"
 #include "umockdev_preload.h"
 #include "umockdev_z9.h"
 #include "virtual_link.h"
@@ -78,6 +80,30 @@ private slots:
         QCOMPARE(rate, uchar(0x42));
         QVERIFY(scan().isEmpty());
         QVERIFY(!hid->isConnected);
+    }
+    // Another program's transfer on the same keyboard holds its lock: a command waits for it
+    // and, when it is held too long, sends nothing and says the keyboard was busy.
+    void anotherProgramsLockKeepsTransfersOut() {
+        scan();
+        keyboard->clearRecord();
+        const QString path = hid->commandPath();
+        QVERIFY(DeviceTransferLock::lockFilePath(path).startsWith(InstanceGuard::privateDirectory()));
+        {
+            DeviceTransferLock other(path);
+            QVERIFY(other.acquire(0));
+            DeviceTransferLock second(path);
+            QVERIFY(!second.acquire(20));
+
+            uchar rate = 0x42;
+            hid->hid_81H_GetReportRate(rate);
+            QCOMPARE(rate, uchar(0x42));
+            QCOMPARE(hid->takeTransferFailure(), TransferOutcome::Busy);
+            QVERIFY(keyboard->record().isEmpty());
+        }
+        hid->hid_01H_SetReportRate(3);
+        QVERIFY(hid->waitUntilIdle(3000));
+        QCOMPARE(hid->takeTransferFailure(), TransferOutcome::Done);
+        QCOMPARE(keyboard->state().reportRate, 3);
     }
 };
 

@@ -105,6 +105,17 @@ private:
     QString window;
 };
 
+// Installs the build below `prefix`; empty when it worked, else what cmake said.
+QString installInto(const QString& prefix) {
+    QProcess install;
+    install.start(QStringLiteral(KORVANE_CMAKE),
+                  {QStringLiteral("--install"), QStringLiteral(KORVANE_BUILD_DIR),
+                   QStringLiteral("--prefix"), prefix});
+    if (!install.waitForFinished(120000) || install.exitCode() != 0)
+        return QString::fromLocal8Bit(install.readAllStandardError()) + QStringLiteral(" failed");
+    return QString();
+}
+
 QVariant soundSetting(const QString& userTree) {
     QSettings config(userTree + QStringLiteral("/modules/setting/apConfig.bin"),
                      QSettings::IniFormat);
@@ -120,15 +131,11 @@ private slots:
     void aSettingChangedThroughTheSceneIsKeptInTheUsersOwnDirectory() {
         QTemporaryDir prefix;
         QTemporaryDir home;
-        QProcess install;
-        install.start(QStringLiteral(KORVANE_CMAKE),
-                      {QStringLiteral("--install"), QStringLiteral(KORVANE_BUILD_DIR),
-                       QStringLiteral("--prefix"), prefix.path()});
-        QVERIFY(install.waitForFinished(120000));
-        QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+        const QString installed = installInto(prefix.path());
+        QVERIFY2(installed.isEmpty(), qPrintable(installed));
         const QString program = prefix.filePath(QStringLiteral("bin/korvane"));
         QVERIFY(QFileInfo(program).isExecutable());
-        const QMap<QString, Entry> installed = snapshot(prefix.path());
+        const QMap<QString, Entry> before = snapshot(prefix.path());
         const QString userTree = home.filePath(QStringLiteral(".local/share/korvane"));
 
         {
@@ -152,7 +159,45 @@ private slots:
             QVERIFY(tool.close());
         }
         QCOMPARE(soundSetting(userTree), QVariant(QStringLiteral("1")));
-        QCOMPARE(snapshot(prefix.path()), installed);
+        QCOMPARE(snapshot(prefix.path()), before);
+    }
+
+    // korvanectl works in the same per-user directory as the window (with --demo, the demo
+    // window's), and takes file names relative to where it was started.
+    void korvanectlWorksInTheWindowsOwnDirectory() {
+        QTemporaryDir prefix;
+        QTemporaryDir home;
+        QTemporaryDir runtime;
+        const QString installed = installInto(prefix.path());
+        QVERIFY2(installed.isEmpty(), qPrintable(installed));
+        const QMap<QString, Entry> before = snapshot(prefix.path());
+        const auto ctl = [&](const QStringList& arguments) {
+            QProcess process;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("HOME"), home.path());
+            env.remove(QStringLiteral("XDG_DATA_HOME"));
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+            process.setProcessEnvironment(env);
+            process.setWorkingDirectory(home.path());
+            process.start(prefix.filePath(QStringLiteral("bin/korvanectl")), arguments);
+            return process.waitForFinished(30000) ? process.exitCode() : -1;
+        };
+        QCOMPARE(ctl({QStringLiteral("--demo"), QStringLiteral("backlight"),
+                      QStringLiteral("static"), QStringLiteral("--speed"), QStringLiteral("7")}),
+                 0);
+        QSettings demoProfile(
+            home.filePath(QStringLiteral(".local/share/korvane-demo/modules/setting/p1.bin")),
+            QSettings::IniFormat);
+        QCOMPARE(demoProfile.value(QStringLiteral("color/backLedType")).toStringList(),
+                 QStringList({"1", "1", "49", "7", "0"}));
+        QCOMPARE(ctl({QStringLiteral("reset"), QStringLiteral("0")}), 0);
+        QCOMPARE(ctl({QStringLiteral("export"), QStringLiteral("0"), QStringLiteral("saved.pf")}),
+                 0);
+        QVERIFY(
+            QFileInfo(home.filePath(QStringLiteral(".local/share/korvane/modules/setting/p1.bin")))
+                .isFile());
+        QVERIFY(QFileInfo(home.filePath(QStringLiteral("saved.pf"))).isFile());
+        QCOMPARE(snapshot(prefix.path()), before);
     }
 };
 

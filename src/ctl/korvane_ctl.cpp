@@ -1,0 +1,205 @@
+#include "ctl/korvane_ctl.h"
+
+#include "ctl/ctl_command.h"
+#include "ctl/ctl_context.h"
+#include "ctl/demo_keyboard.h"
+#include "macros/key_name_table.h"
+#include "macros/macro_overflow_warning.h"
+#include "platform/virtual_hid_backend.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+const QString programName = QStringLiteral("korvanectl");
+const QString completeCommand = QStringLiteral("__complete");
+const QStringList globalFlags{QStringLiteral("--demo"), QStringLiteral("--json"),
+                              QStringLiteral("--help")};
+
+struct GlobalFlags {
+    bool demo = false;
+    bool json = false;
+    bool help = false;
+};
+
+// Takes the program-wide flags out of the words, wherever they stand before a "--".
+GlobalFlags takeGlobalFlags(QStringList& words) {
+    GlobalFlags flags;
+    QStringList rest;
+    bool optionsEnded = false;
+    for (const QString& word : words) {
+        optionsEnded = optionsEnded || word == QLatin1String("--");
+        if (!optionsEnded && word == QLatin1String("--demo"))
+            flags.demo = true;
+        else if (!optionsEnded && word == QLatin1String("--json"))
+            flags.json = true;
+        else if (!optionsEnded && (word == QLatin1String("--help") || word == QLatin1String("-h")))
+            flags.help = true;
+        else
+            rest.append(word);
+    }
+    words = rest;
+    return flags;
+}
+
+QStringList commandNames() {
+    QStringList names;
+    for (const CtlCommand& command : ctlCommands())
+        names.append(command.name);
+    return names;
+}
+
+QString overview() {
+    QStringList lines{
+        QStringLiteral("Usage: korvanectl [--demo] [--json] <command> [arguments]"), QString(),
+        QStringLiteral(
+            "The Z9 keyboard from the command line. Commands change the keyboard and the "
+            "profile files exactly as the window's pages do."),
+        QString(), QStringLiteral("Commands:")};
+    for (const CtlCommand& command : ctlCommands())
+        lines.append(QStringLiteral("  %1%2").arg(command.name, -12).arg(command.summary));
+    lines << QString() << QStringLiteral("Options:")
+          << QStringLiteral(
+                 "  --demo      use a virtual Z9 keyboard, which keeps its settings between runs")
+          << QStringLiteral("  --json      print the result as JSON")
+          << QStringLiteral("  --help      this text; korvanectl <command> --help for a command")
+          << QString()
+          << QStringLiteral("Exit status: 0 done, 1 the keyboard did not take a command or a file "
+                            "could not be written, 2 bad argument, 3 no keyboard, 4 no permission "
+                            "to open the keyboard, 5 device busy.")
+          << QStringLiteral(
+                 "The window and korvanectl take turns on the keyboard; the window shows "
+                 "what korvanectl changed at its next profile load.");
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString commandHelp(const CtlCommand& command) {
+    QStringList lines{QStringLiteral("Usage: korvanectl %1").arg(command.usage), QString(),
+                      command.details};
+    if (!command.options.isEmpty()) {
+        lines << QString() << QStringLiteral("Options:");
+        for (const CtlOption& option : command.options) {
+            const QString left = option.valueName.isEmpty()
+                                     ? QStringLiteral("--") + option.name
+                                     : QStringLiteral("--%1 %2").arg(option.name, option.valueName);
+            lines.append(QStringLiteral("  %1%2").arg(left, -24).arg(option.help));
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A word as the shell hands it over while it is typed: without quotes and escapes.
+QString unquoted(QString word) {
+    word.remove(QLatin1Char('\''));
+    word.remove(QLatin1Char('"'));
+    QString plain;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        if (word[i] == QLatin1Char('\\') && i + 1 < word.size())
+            ++i;
+        plain.append(word[i]);
+    }
+    return plain;
+}
+
+// The words after "__complete", the last one unfinished: one candidate per line.
+QStringList completions(QStringList words) {
+    for (QString& word : words)
+        word = unquoted(word);
+    if (words.isEmpty())
+        words.append(QString());
+    const QString last = words.takeLast();
+    takeGlobalFlags(words);
+    words.append(last);
+    if (words.size() == 1)
+        return completionsFor(commandNames() + globalFlags, last);
+    const CtlCommand* command = findCtlCommand(words.first());
+    if (!command)
+        return {};
+    QStringList candidates = command->complete(words.mid(1));
+    if (last.startsWith(QLatin1Char('-')))
+        candidates += completionsFor(globalFlags, last);
+    return candidates;
+}
+
+void printResult(const CtlResult& result, bool json, QTextStream& out) {
+    if (json) {
+        const QJsonDocument document = result.json.isArray()
+                                           ? QJsonDocument(result.json.toArray())
+                                           : QJsonDocument(result.json.toObject());
+        out << document.toJson(QJsonDocument::Compact) << '\n';
+    } else if (!result.text.isEmpty()) {
+        out << result.text << '\n';
+    }
+}
+
+int runCommand(const CtlCommand& command, const QStringList& words, const GlobalFlags& flags,
+               std::shared_ptr<HidBackend> backend, const QString& userDirectory, QTextStream& out,
+               QTextStream& err) {
+    QString error;
+    const std::optional<CtlArguments> arguments = parseCtlArguments(command, words, &error);
+    if (!arguments) {
+        err << programName << ": " << error << '\n';
+        return int(ExitStatus::BadArgument);
+    }
+    std::optional<DemoKeyboard> demo;
+    if (flags.demo)
+        backend = std::make_shared<VirtualHidBackend>(demo.emplace().keyboard());
+    // A macro too long for its slot is reported here instead of in a message box.
+    const MacroOverflowWarning::Presenter previous = MacroOverflowWarning::replacePresenter([&err] {
+        err << programName
+            << ": warning: the macro is longer than a keyboard slot holds; it was cut\n";
+    });
+    CtlResult result;
+    {
+        CtlContext context(std::move(backend), userDirectory);
+        result = command.run(context, *arguments);
+    }
+    MacroOverflowWarning::replacePresenter(previous);
+    if (!result.isOk()) {
+        err << programName << ": " << result.error << '\n';
+        return int(result.status);
+    }
+    printResult(result, flags.json, out);
+    return int(ExitStatus::Ok);
+}
+
+} // namespace
+
+int runKorvaneCtl(const QStringList& arguments, std::shared_ptr<HidBackend> backend,
+                  const QString& userDirectory, QTextStream& out, QTextStream& err,
+                  const std::function<void(bool demo)>& enterDataDirectory) {
+    fillKeyNameMap();
+    QStringList words = arguments;
+    if (!words.isEmpty() && words.first() == completeCommand) {
+        if (enterDataDirectory)
+            enterDataDirectory(words.contains(QStringLiteral("--demo")));
+        for (const QString& candidate : completions(words.mid(1)))
+            out << candidate << '\n';
+        return int(ExitStatus::Ok);
+    }
+    const GlobalFlags flags = takeGlobalFlags(words);
+    if (words.isEmpty()) {
+        if (flags.help) {
+            out << overview() << '\n';
+            return int(ExitStatus::Ok);
+        }
+        err << programName
+            << ": name a command; valid: " << commandNames().join(QStringLiteral(", ")) << '\n';
+        return int(ExitStatus::BadArgument);
+    }
+    const CtlCommand* command = findCtlCommand(words.first());
+    if (!command) {
+        err << programName << ": unknown command '" << words.first()
+            << "'; valid: " << commandNames().join(QStringLiteral(", ")) << '\n';
+        return int(ExitStatus::BadArgument);
+    }
+    if (flags.help) {
+        out << commandHelp(*command) << '\n';
+        return int(ExitStatus::Ok);
+    }
+    if (enterDataDirectory)
+        enterDataDirectory(flags.demo);
+    return runCommand(*command, words.mid(1), flags, std::move(backend), userDirectory, out, err);
+}

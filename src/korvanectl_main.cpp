@@ -1,0 +1,23 @@
+#include "app/data_directory.h"
+#include "ctl/korvane_ctl.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLoggingCategory>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    // The device link's diagnostics are for developers; QT_LOGGING_RULES can still show them.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    const QString userDirectory = QDir::currentPath();
+    // The window's own files: korvane's, or with --demo korvane-demo's.
+    const auto enterDataDirectory = [&app](bool demo) {
+        QDir::setCurrent(
+            DataDirectory::choose(app.applicationDirPath(), demo ? QStringLiteral("korvane-demo")
+                                                                 : QStringLiteral("korvane")));
+    };
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runKorvaneCtl(app.arguments().mid(1), nullptr, userDirectory, out, err,
+                         enterDataDirectory);
+}
