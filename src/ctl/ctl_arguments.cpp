@@ -5,9 +5,7 @@
 namespace {
 
 QString validOptions(const CtlCommand& command) {
-    QStringList names;
-    for (const CtlOption& option : command.options)
-        names.append(QStringLiteral("--") + option.name);
+    const QStringList names = command.optionWords();
     return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
 }
 

@@ -8,6 +8,13 @@ const CtlOption* CtlCommand::option(const QString& name) const {
     return nullptr;
 }
 
+QStringList CtlCommand::optionWords() const {
+    QStringList words;
+    for (const CtlOption& candidate : options)
+        words.append(QStringLiteral("--") + candidate.name);
+    return words;
+}
+
 const QList<CtlCommand>& ctlCommands() {
     static const QList<CtlCommand> commands{
         statusCommand(),   profileCommand(),   exportCommand(), importCommand(), resetCommand(),

@@ -28,6 +28,8 @@ struct CtlCommand {
     QStringList (*complete)(const QStringList& words);
 
     const CtlOption* option(const QString& name) const;
+    // The options as they are typed: "--name".
+    QStringList optionWords() const;
 };
 
 // Every command, in the order the help lists them.

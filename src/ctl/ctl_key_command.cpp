@@ -128,7 +128,7 @@ CtlResult runKey(CtlContext& context, const CtlArguments& arguments) {
 QStringList completeKey(const QStringList& words) {
     const KeyboardLayout layout = shippedLayout();
     if (words.size() == 1)
-        return completionsFor(keyNames(layout) << QStringLiteral("--list"), words.last());
+        return completionsFor(keyNames(layout) + keyCommand().optionWords(), words.last());
     if (words.size() != 2)
         return {};
     QStringList assignments{QStringLiteral("default"), QStringLiteral("none")};

@@ -46,6 +46,14 @@ template <std::size_t N> QStringList effectWords(const std::array<Effect, N>& ef
     return words;
 }
 
+// The names of a table of the lighting values, as words.
+template <std::size_t N> QStringList wordsOf(const std::array<const char*, N>& names) {
+    QStringList words;
+    for (const char* name : names)
+        words.append(QLatin1String(name));
+    return words;
+}
+
 QString controlNames(unsigned controls) {
     QStringList names;
     for (const ControlOption& option : controlOptions) {
@@ -121,9 +129,10 @@ CtlResult readControls(const QString& command, const Effect& effect, const CtlAr
         const std::optional<int> value = colourSelection(arguments.value(QStringLiteral("color")));
         if (!value)
             return CtlResult::badArgument(
-                QStringLiteral("%1: unknown color '%2'; valid: 0 to 7 or red, yellow, green, cyan, "
-                               "blue, magenta, white, loop")
-                    .arg(command, arguments.value(QStringLiteral("color"))));
+                QStringLiteral("%1: unknown color '%2'; valid: 0 to %3 or %4")
+                    .arg(command, arguments.value(QStringLiteral("color")))
+                    .arg(loopSelection)
+                    .arg(wordsOf(colourNames).join(QStringLiteral(", "))));
         *colour = *value;
     }
     if (arguments.has(QStringLiteral("direction"))) {
@@ -131,9 +140,10 @@ CtlResult readControls(const QString& command, const Effect& effect, const CtlAr
             directionPosition(arguments.value(QStringLiteral("direction")));
         if (!value)
             return CtlResult::badArgument(
-                QStringLiteral("%1: unknown direction '%2'; valid: 0 to 4 or centre, right, left, "
-                               "up, down")
-                    .arg(command, arguments.value(QStringLiteral("direction"))));
+                QStringLiteral("%1: unknown direction '%2'; valid: 0 to %3 or %4")
+                    .arg(command, arguments.value(QStringLiteral("direction")))
+                    .arg(directionMax)
+                    .arg(wordsOf(directionNames).join(QStringLiteral(", "))));
         *direction = *value;
     }
     return CtlResult::ok(QString(), QJsonValue());
@@ -224,41 +234,30 @@ CtlResult runBacklight(CtlContext& context, const CtlArguments& arguments) {
 QStringList optionValues(const QString& option) {
     if (option == QLatin1String("--speed") || option == QLatin1String("--brightness"))
         return numberWords(0, sliderMax);
-    QStringList names;
-    if (option == QLatin1String("--color")) {
-        for (const char* name : colourNames)
-            names.append(QLatin1String(name));
-    } else if (option == QLatin1String("--direction")) {
-        for (const char* name : directionNames)
-            names.append(QLatin1String(name));
-    }
-    return names;
+    if (option == QLatin1String("--color"))
+        return wordsOf(colourNames);
+    if (option == QLatin1String("--direction"))
+        return wordsOf(directionNames);
+    return {};
 }
 
 template <std::size_t N>
-QStringList completeLightingWords(const std::array<Effect, N>& effects, const QStringList& options,
+QStringList completeLightingWords(const std::array<Effect, N>& effects, const CtlCommand& command,
                                   const QStringList& words) {
     const QString& last = words.last();
     if (words.size() >= 2 && optionValues(words[words.size() - 2]).size() > 0)
         return completionsFor(optionValues(words[words.size() - 2]), last);
     if (last.startsWith(QLatin1Char('-')))
-        return completionsFor(options, last);
+        return completionsFor(command.optionWords(), last);
     return words.size() == 1 ? completionsFor(effectWords(effects), last) : QStringList();
 }
 
 QStringList completeLighting(const QStringList& words) {
-    return completeLightingWords(keyEffects,
-                                 {QStringLiteral("--speed"), QStringLiteral("--brightness"),
-                                  QStringLiteral("--color"), QStringLiteral("--direction"),
-                                  QStringLiteral("--list")},
-                                 words);
+    return completeLightingWords(keyEffects, lightingCommand(), words);
 }
 
 QStringList completeBacklight(const QStringList& words) {
-    return completeLightingWords(backEffects,
-                                 {QStringLiteral("--speed"), QStringLiteral("--brightness"),
-                                  QStringLiteral("--color"), QStringLiteral("--list")},
-                                 words);
+    return completeLightingWords(backEffects, backlightCommand(), words);
 }
 
 const CtlOption speedOption{QStringLiteral("speed"), QStringLiteral("0-7"),

@@ -129,7 +129,7 @@ QStringList completeMacro(const QStringList& words) {
     if (words.size() >= 3 && words[0] == QLatin1String("load")) {
         if (words[words.size() - 2] == QLatin1String("--slot"))
             return completionsFor(numberWords(0, KeyCodes::macroSlots - 1), words.last());
-        return completionsFor({QStringLiteral("--slot")}, words.last());
+        return completionsFor(macroCommand().optionWords(), words.last());
     }
     return {};
 }

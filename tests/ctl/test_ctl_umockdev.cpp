@@ -1,10 +1,10 @@
 // korvanectl processes on hidapi's hidraw code, against the virtual Z9 behind umockdev's fake
 // device nodes: the real path, shared by several programs at once.
-#include "umockdev_preload.h"
 #include "../device/umockdev_z9.h"
 #include "../device/virtual_link.h"
 #include "device/device_command.h"
 #include "platform/device_transfer_lock.h"
+#include "umockdev_preload.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -54,12 +54,6 @@ QString firstBrokenTransfer(const QList<WireReport>& wire) {
         i += 1 + expected.size();
     }
     return QString();
-}
-
-int countFrames(const QList<WireReport>& wire, uchar code) {
-    return int(std::count_if(wire.begin(), wire.end(), [code](const WireReport& r) {
-        return r.kind == WireReport::Kind::FeatureOut && uchar(r.bytes[1]) == code;
-    }));
 }
 
 } // namespace

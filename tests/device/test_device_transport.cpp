@@ -10,16 +10,6 @@
 #include <QThread>
 #include <QTimer>
 
-namespace {
-
-int countFrames(const QList<WireReport>& wire, uchar code) {
-    return int(std::count_if(wire.begin(), wire.end(), [code](const WireReport& r) {
-        return r.kind == WireReport::Kind::FeatureOut && uchar(r.bytes[1]) == code;
-    }));
-}
-
-} // namespace
-
 class TestDeviceTransport : public QObject {
     Q_OBJECT
 

@@ -87,7 +87,8 @@ private slots:
         scan();
         keyboard->clearRecord();
         const QString path = hid->commandPath();
-        QVERIFY(DeviceTransferLock::lockFilePath(path).startsWith(InstanceGuard::privateDirectory()));
+        QVERIFY(
+            DeviceTransferLock::lockFilePath(path).startsWith(InstanceGuard::privateDirectory()));
         {
             DeviceTransferLock other(path);
             QVERIFY(other.acquire(0));

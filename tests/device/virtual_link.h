@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <algorithm>
 #include <memory>
 
 // A scan as the device watch makes it: read the table, find the keyboard, start the listener.
@@ -75,4 +76,11 @@ inline WireReport featureOut(const char* frame) {
 
 inline WireReport featureIn(const char* reply) {
     return {WireReport::Kind::FeatureIn, hex(reply)};
+}
+
+// How many command frames with command byte `code` the host sent.
+inline int countFrames(const QList<WireReport>& wire, uchar code) {
+    return int(std::count_if(wire.begin(), wire.end(), [code](const WireReport& r) {
+        return r.kind == WireReport::Kind::FeatureOut && uchar(r.bytes[1]) == code;
+    }));
 }
