@@ -102,6 +102,23 @@ CtlResult findEffectArgument(const QString& command, const std::array<Effect, N>
     return CtlResult::ok(QString(), QJsonValue());
 }
 
+// A colour selection or direction option: its number or one of its names.
+template <std::size_t N>
+CtlResult readNamed(const QString& command, const CtlArguments& arguments, const QString& name,
+                    const std::array<const char*, N>& names,
+                    std::optional<int> (*parse)(const QString&), int* position) {
+    if (!arguments.has(name))
+        return CtlResult::ok(QString(), QJsonValue());
+    const std::optional<int> value = parse(arguments.value(name));
+    if (!value)
+        return CtlResult::badArgument(QStringLiteral("%1: unknown %2 '%3'; valid: 0 to %4 or %5")
+                                          .arg(command, name, arguments.value(name))
+                                          .arg(N - 1)
+                                          .arg(wordsOf(names).join(QStringLiteral(", "))));
+    *position = *value;
+    return CtlResult::ok(QString(), QJsonValue());
+}
+
 // Reads the options the effect's page enables into the page's control positions.
 CtlResult readControls(const QString& command, const Effect& effect, const CtlArguments& arguments,
                        int* speed, int* brightness, int* colour, int* direction) {
@@ -125,28 +142,12 @@ CtlResult readControls(const QString& command, const Effect& effect, const CtlAr
         return CtlResult::badArgument(
             QStringLiteral("%1: --speed and --brightness take 0 to 7 (7 fastest, brightest)")
                 .arg(command));
-    if (arguments.has(QStringLiteral("color"))) {
-        const std::optional<int> value = colourSelection(arguments.value(QStringLiteral("color")));
-        if (!value)
-            return CtlResult::badArgument(
-                QStringLiteral("%1: unknown color '%2'; valid: 0 to %3 or %4")
-                    .arg(command, arguments.value(QStringLiteral("color")))
-                    .arg(loopSelection)
-                    .arg(wordsOf(colourNames).join(QStringLiteral(", "))));
-        *colour = *value;
-    }
-    if (arguments.has(QStringLiteral("direction"))) {
-        const std::optional<int> value =
-            directionPosition(arguments.value(QStringLiteral("direction")));
-        if (!value)
-            return CtlResult::badArgument(
-                QStringLiteral("%1: unknown direction '%2'; valid: 0 to %3 or %4")
-                    .arg(command, arguments.value(QStringLiteral("direction")))
-                    .arg(directionMax)
-                    .arg(wordsOf(directionNames).join(QStringLiteral(", "))));
-        *direction = *value;
-    }
-    return CtlResult::ok(QString(), QJsonValue());
+    CtlResult result = readNamed(command, arguments, QStringLiteral("color"), colourNames,
+                                 &colourSelection, colour);
+    if (!result.isOk())
+        return result;
+    return readNamed(command, arguments, QStringLiteral("direction"), directionNames,
+                     &directionPosition, direction);
 }
 
 QString colourText(int selection) {
