@@ -117,13 +117,16 @@ int runTool(double seconds) {
     runFor(3.0);
     QQuickItem* root = widget.controler()->view->rootObject();
     QQuickItem* pageArea = findItem(root, QStringLiteral("pageArea"));
+    if (pageArea) {
+        call(pageArea, "showIndex", {2});
+        runFor(1.0); // the page is built when it is first chosen
+    }
     QQuickItem* page = findItem(root, QStringLiteral("_Page_Color"));
     QQuickItem* speed = findItem(page, QStringLiteral("speedSlider"));
     if (!pageArea || !page || !speed) {
         std::fprintf(stderr, "bench_preview: the key lighting page is missing\n");
         return 1;
     }
-    call(pageArea, "showIndex", {2});
     const auto show = [&](int menu, int entry, int speedPosition) {
         call(page, "selectEffect", {menu, entry});
         call(speed, "setCurIndex", {speedPosition});

@@ -49,6 +49,13 @@ TestCase {
         return scene
     }
 
+    // A device page once it has been built; asking for it builds it, as choosing it in the menu does.
+    function devicePage(scene, index, name) {
+        findChild(scene, "main_Z9").wantPage(index)
+        tryVerify(() => findChild(scene, name) !== null, 5000, name + " is built")
+        return findChild(scene, name)
+    }
+
     function spyOn(target, signalName) {
         return createTemporaryObject(spyComponent, testCase, { "target": target, "signalName": signalName })
     }

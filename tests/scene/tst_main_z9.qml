@@ -139,8 +139,8 @@ Item {
             compare(ui_View.calls()[0], ["playMedia_Index", 2])
             tryCompare(pageArea, "curID", 2)
             tryCompare(pages, "x", 0)
-            verify(findChild(scene, "_Page_Color").visible)
-            verify(!findChild(scene, "_Page_Keydefine").visible)
+            verify(devicePage(scene, 2, "_Page_Color").visible)
+            verify(!devicePage(scene, 0, "_Page_Keydefine").visible)
             // The chosen entry again: the page slides out and none is shown.
             mouseClick(findChild(scene, "funcEntry2"), 20, 10)
             compare(findChild(scene, "menuFunc").currentIndex, -1)

@@ -27,7 +27,7 @@ Item {
             scene.run()
             tryCompare(findChild(scene, "pageArea"), "visible", true)
             tryCompare(findChild(scene, "pages"), "x", 0)
-            page = findChild(scene, "_Page_Keydefine")
+            page = devicePage(scene, 0, "_Page_Keydefine")
             verify(page.visible)
             z9.clearRecord()
         }

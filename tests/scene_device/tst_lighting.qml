@@ -28,8 +28,8 @@ Item {
             tryCompare(pageArea, "visible", true)
             pageArea.showIndex(2)
             tryCompare(findChild(scene, "pages"), "x", 0)
-            colorPage = findChild(scene, "_Page_Color")
-            backPage = findChild(scene, "_Page_Backlight")
+            colorPage = devicePage(scene, 2, "_Page_Color")
+            backPage = devicePage(scene, 3, "_Page_Backlight")
             verify(colorPage.visible)
             colorPage.reset()
             z9.clearRecord()
@@ -180,6 +180,25 @@ Item {
             compare(findChild(backPage, "_effectList").currentIndex, 2)
             compare(findChild(backPage, "brightnessSlider").currentIndex, 3)
             compare(findChild(backPage, "_palette").currentIndex, 7)
+        }
+
+        // Pages are built when first chosen: one built late still starts from the stored profile.
+        function test_aPageBuiltWhenFirstChosenShowsTheStoredLighting() {
+            store("color/backLedType", ["3", "10", "21", "7", "0"])
+            const late = createScene(host)
+            late.initUI()
+            late.run()
+            const menuFunc = findChild(late, "menuFunc")
+            tryCompare(menuFunc, "x", 8)
+            compare(findChild(late, "_Page_Backlight"), null, "a page nobody chose is not built")
+            compare(findChild(late, "_Page_Macro"), null, "a page nobody chose is not built")
+            mouseClick(findChild(menuFunc, "funcEntry3"), 10, 10)
+            tryVerify(() => findChild(late, "_Page_Backlight") !== null, 5000)
+            const page = findChild(late, "_Page_Backlight")
+            tryCompare(page, "visible", true)
+            compare(findChild(page, "speedSlider").currentIndex, 0)
+            compare(findChild(page, "_effectList").currentIndex, 2)
+            compare(findChild(page, "_palette").currentIndex, 7)
         }
 
         function test_paintingARectangleOverKeys_data() {

@@ -25,7 +25,7 @@ Item {
             scene.run()
             tryCompare(findChild(scene, "pageArea"), "visible", true)
             showPage(1)
-            page = findChild(scene, "_Page_Macro")
+            page = devicePage(scene, 1, "_Page_Macro")
             verify(page.visible)
             z9.clearRecord()
         }
@@ -308,7 +308,7 @@ Item {
             compare(z9.frames(0x11).length, 0, "a macro without a slot stays in the library")
 
             showPage(0)
-            const keys = findChild(scene, "_Page_Keydefine")
+            const keys = devicePage(scene, 0, "_Page_Keydefine")
             const gamingMode = findChild(keys, "gamingMode")
             mouseClick(gamingMode, 5, gamingMode.height / 2)
             const kind = findChild(keys, "_menu1")

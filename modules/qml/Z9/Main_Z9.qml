@@ -17,25 +17,39 @@ Item {
         return _KeyCodeString
     }
 
-    // The device pages come with their own documents; a page that has not got a function yet
-    // simply does not take part in that step.
-    function callPage(pageItem, functionName, args) {
-        if (typeof pageItem[functionName] === "function")
-            pageItem[functionName].apply(pageItem, args || [])
+    // Set by the first initUI: a page built after it catches up on its own when it is loaded.
+    property bool isInitialised: false
+
+    readonly property var pageSlots: [keydefineSlot, macroSlot, colorSlot, backlightSlot]
+
+    function initArgs(slot) {
+        return slot === colorSlot ? [true, hwDef] : []
     }
 
     function initUI() {
         hwDef = ui_View.loadHWDef()
         _KeyCodeString.initUI(true, hwDef)
-        callPage(_Page_Keydefine, "initUI", [])
-        callPage(_Page_Macro, "initUI", [])
-        callPage(_Page_Color, "initUI", [true, hwDef])
-        callPage(_Page_Backlight, "initUI", [])
+        isInitialised = true
+        for (const slot of pageSlots)
+            slot.call("initUI", initArgs(slot))
+    }
+
+    // A page that did not exist when the steps before it ran gets them now.
+    function catchUp(slot) {
+        slot.call("translateStrings")
+        if (isInitialised)
+            slot.call("initUI", initArgs(slot))
+    }
+
+    // The page a user asks for is built while the pages swap; the first one during the opening.
+    function wantPage(index) {
+        if (index >= 0 && index < pageSlots.length)
+            pageSlots[index].wanted = true
     }
 
     function detectKeyboard(isDown, usbCode) {
-        callPage(_Page_Macro, "detectKeyboard", [isDown, usbCode])
-        callPage(_Page_Color, "detectKeyboard", [isDown, usbCode])
+        macroSlot.call("detectKeyboard", [isDown, usbCode])
+        colorSlot.call("detectKeyboard", [isDown, usbCode])
     }
 
     function detectMouse(isDown, brixCode, x, y) {
@@ -44,12 +58,13 @@ Item {
     function playOnPowerOn() {
         menuFunc.visible = true
         menuProf.visible = true
+        wantPage(menuFunc.currentIndex)
         powerOn.restart()
     }
 
     function callPages(functionName) {
-        for (let i = 0; i < pages.children.length; ++i)
-            callPage(pages.children[i], functionName, [])
+        for (const slot of pageSlots)
+            slot.call(functionName)
     }
 
     function setSkin() {
@@ -65,9 +80,9 @@ Item {
     // The profile's key table and lighting are read again after a profile change.
     function reloadProfile(index) {
         ui_View.ui_02H_SetCurrentProfile(index)
-        callPage(_Page_Keydefine, "initUI", [])
-        callPage(_Page_Color, "initUI", [])
-        callPage(_Page_Backlight, "initUI", [])
+        keydefineSlot.call("initUI")
+        colorSlot.call("initUI")
+        backlightSlot.call("initUI")
     }
 
     Item {
@@ -87,6 +102,7 @@ Item {
 
         function showIndex(index) {
             ui_View.playMedia_Index(0x02)
+            mainZ9.wantPage(index)
             if (slideOut.running) {
                 pendingIndex = index
                 slideOut.complete()
@@ -112,34 +128,50 @@ Item {
             width: pageArea.width
             height: pageArea.height
 
-            Page_Keydefine {
-                id: _Page_Keydefine
-                objectName: "_Page_Keydefine"
-                width: pageArea.width
-                height: pageArea.height
-                visible: pageArea.curID === 0
+            PageSlot {
+                id: keydefineSlot
+                pageIndex: 0
+                visible: pageArea.curID === pageIndex
+                onPageLoaded: mainZ9.catchUp(keydefineSlot)
+                sourceComponent: Page_Keydefine {
+                    objectName: "_Page_Keydefine"
+                    width: pageArea.width
+                    height: pageArea.height
+                }
             }
-            Page_Macro {
-                id: _Page_Macro
-                objectName: "_Page_Macro"
+            PageSlot {
+                id: macroSlot
+                pageIndex: 1
                 y: 46
-                width: pageArea.width
-                height: pageArea.height - 46
-                visible: pageArea.curID === 1
+                visible: pageArea.curID === pageIndex
+                onPageLoaded: mainZ9.catchUp(macroSlot)
+                sourceComponent: Page_Macro {
+                    objectName: "_Page_Macro"
+                    width: pageArea.width
+                    height: pageArea.height - 46
+                }
             }
-            Page_Color {
-                id: _Page_Color
-                objectName: "_Page_Color"
-                visible: pageArea.curID === 2
+            PageSlot {
+                id: colorSlot
+                pageIndex: 2
+                visible: pageArea.curID === pageIndex
+                onPageLoaded: mainZ9.catchUp(colorSlot)
+                sourceComponent: Page_Color {
+                    objectName: "_Page_Color"
+                }
             }
-            Page_BackLighting {
-                id: _Page_Backlight
-                objectName: "_Page_Backlight"
+            PageSlot {
+                id: backlightSlot
+                pageIndex: 3
                 y: 46
-                visible: pageArea.curID === 3
+                visible: pageArea.curID === pageIndex
+                onPageLoaded: mainZ9.catchUp(backlightSlot)
                 onVisibleChanged: {
                     if (visible)
-                        mainZ9.callPage(_Page_Backlight, "syncColor", [])
+                        call("syncColor")
+                }
+                sourceComponent: Page_BackLighting {
+                    objectName: "_Page_Backlight"
                 }
             }
         }

@@ -1,0 +1,22 @@
+import QtQuick
+
+// A device page that is built the first time it is wanted, so the window opens without the pages
+// a user has not asked for yet. It is built at once (not in pieces between frames), so the page's
+// key pictures are complete when it is first called.
+Loader {
+    id: slot
+    property int pageIndex: -1
+    property bool wanted: false
+
+    // Called on the page once it exists (the page's own functions; a missing one is skipped).
+    signal pageLoaded(var page)
+
+    active: wanted
+
+    function call(functionName, args) {
+        if (item && typeof item[functionName] === "function")
+            item[functionName].apply(item, args || [])
+    }
+
+    onLoaded: pageLoaded(item)
+}
