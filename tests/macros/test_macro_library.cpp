@@ -5,6 +5,7 @@
 
 #include <QCryptographicHash>
 #include <QSettings>
+#include <QTest>
 
 namespace {
 
@@ -45,9 +46,9 @@ private slots:
         QFETCH(QList<int>, existing);
         QFETCH(QString, expected);
         for (int n : existing)
-            folder->write(
+            QVERIFY(folder->write(
                 QStringLiteral("modules/macro/Macro. %1.bin").arg(n, 3, 10, QLatin1Char('0')),
-                "[config]\ntotal=0\n");
+                "[config]\ntotal=0\n"));
         QCOMPARE(library.create(), expected);
         QVERIFY(QFileInfo(folder->macroPath(expected + ".bin")).isFile());
     }
@@ -75,7 +76,7 @@ private slots:
                                 "Banana.bin",     "apple.bin",       "notes.txt",
                                 "upper.BIN",      "old.bin.bak"};
         for (const QString& file : files)
-            folder->write("modules/macro/" + file, "");
+            QVERIFY(folder->write("modules/macro/" + file, ""));
         QCOMPARE(library.fileNames(), (QStringList{"apple.bin", "Banana.bin", "Macro. 100.bin",
                                                    "Macro. 1000.bin", "Macro. 101.bin"}));
         QVERIFY(QDir(folder->path("modules/macro")).removeRecursively());
@@ -160,12 +161,12 @@ private slots:
     void loadFollowsTheStoredTotal() {
         QFETCH(QByteArray, content);
         QFETCH(QStringList, expected);
-        folder->write("modules/macro/m.bin", content);
+        QVERIFY(folder->write("modules/macro/m.bin", content));
         QCOMPARE(library.lines("m"), expected);
     }
 
     void hugeStoredTotalIsBounded() {
-        folder->write("modules/macro/m.bin", "[config]\ntotal=2000000000\n");
+        QVERIFY(folder->write("modules/macro/m.bin", "[config]\ntotal=2000000000\n"));
         const QStringList lines = library.lines("m");
         QCOMPARE(lines.size(), 65536);
         QCOMPARE(lines.last(), QStringLiteral("0"));
@@ -186,7 +187,7 @@ private slots:
     }
 
     void damagedConfigReadsAsDefaults() {
-        folder->write("modules/macro/m.bin", "[config]\nindex=abc\n");
+        QVERIFY(folder->write("modules/macro/m.bin", "[config]\nindex=abc\n"));
         QCOMPARE(library.config("m")->index, -1);
         QCOMPARE(library.config("m")->repeat, 1);
     }
@@ -220,7 +221,7 @@ private slots:
         QVERIFY(QDir(folder->path("modules/macro")).mkpath("sub"));
         QVERIFY(QDir(folder->path("modules/macro")).mkpath("dir.bin"));
         for (const QString& file : guarded)
-            folder->write(file, content);
+            QVERIFY(folder->write(file, content));
         QVERIFY(QFile::link(folder->path("modules/outside.bin"), folder->macroPath("link.bin")));
 
         QCOMPARE(library.lines(name), QStringList{});

@@ -165,7 +165,8 @@ private slots:
         QFETCH(int, slot);
         QFETCH(QByteArray, block);
         QFETCH(bool, warns);
-        folder->write("modules/outside.bin", "[config]\ntotal=1\n[macro]\n0=A    [Down]\n");
+        QVERIFY(
+            folder->write("modules/outside.bin", "[config]\ntotal=1\n[macro]\n0=A    [Down]\n"));
         if (name.isEmpty())
             name = macroWith(lines);
 
