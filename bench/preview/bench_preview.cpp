@@ -6,6 +6,7 @@
 #include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "find_item.h"
 #include "platform/device_monitor.h"
 #include "platform/virtual_hid_backend.h"
 #include "scene_work_dir.h"
@@ -51,16 +52,6 @@ void measure(const char* phase, double seconds) {
     runFor(seconds);
     std::printf("%s %.3f %.3f\n", phase, cpuSeconds() - before, double(wall.elapsed()) / 1000);
     std::fflush(stdout);
-}
-
-QQuickItem* findItem(QQuickItem* item, const QString& name) {
-    if (item->objectName() == name)
-        return item;
-    for (QQuickItem* child : item->childItems()) {
-        if (QQuickItem* found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
 }
 
 void call(QObject* target, const char* function, const QVariantList& args = {}) {

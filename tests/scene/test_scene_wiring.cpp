@@ -2,6 +2,7 @@
 #include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "find_item.h"
 #include "platform/device_monitor.h"
 #include "platform/virtual_hid_backend.h"
 #include "scene_work_dir.h"
@@ -24,17 +25,6 @@ private:
     std::unique_ptr<QTemporaryDir> workDir;
     std::shared_ptr<VirtualKeyboard> keyboard;
     std::unique_ptr<Widget> widget;
-
-    // Searches the visual tree, which also holds the items that repeaters made.
-    static QQuickItem* findItem(QQuickItem* item, const QString& name) {
-        if (item->objectName() == name)
-            return item;
-        for (QQuickItem* child : item->childItems()) {
-            if (QQuickItem* found = findItem(child, name))
-                return found;
-        }
-        return nullptr;
-    }
 
     QQuickItem* sceneItem(const char* name) const {
         return findItem(widget->controler()->view->rootObject(), QLatin1String(name));
