@@ -91,6 +91,22 @@ Item {
             verify(findChild(scene, "downItem").enabled)
         }
 
+        // Layers nobody sees yet are not read, so the first frame comes quickly.
+        function test_hiddenLayersAreReadWhenTheyAppear() {
+            const scene = createScene(host)
+            scene.initUI()
+            const layers = findChild(scene, "envItem").children
+            const sources = () => Array.from({ length: layers.length }, (_, i) => String(layers[i].source))
+            compare(sources(), ["", ""], "the background is not read before the opening")
+            scene.run()
+            tryCompare(findChild(scene, "envItem"), "opacity", 1)
+            verify(sources().every(source => source.endsWith(".png")), sources().join(" "))
+            const settings = findChild(scene, "_Page_Globalsetting")
+            compare(String(settings.source), "", "the hidden settings panel holds no picture")
+            findChild(scene, "upItem").isGlobalSettingSelect = true
+            tryVerify(() => String(settings.source).endsWith("globalsettingBackground.png"))
+        }
+
         function test_settingsPanelOpensAndCloses() {
             const scene = startedScene()
             const panel = findChild(scene, "_fkGlobalsetting")

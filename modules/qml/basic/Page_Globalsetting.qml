@@ -4,7 +4,8 @@ import "../common"
 // The tool's own settings, and the look (texts, colours, animation speed) that every page reads.
 Image {
     id: page
-    source: sourceGlobalsettingBackground
+    // Read while the panel is shown only: it is hidden at start and most of the time.
+    source: visible ? sourceGlobalsettingBackground : ""
     width: 340
     height: 420
 
