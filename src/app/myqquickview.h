@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/device_access.h"
+
 #include <QList>
 #include <QQuickWidget>
 #include <QStringList>
@@ -135,6 +137,8 @@ private:
     void setShown(bool isShown);
 
     bool shown = false;
+    // Whether the user was told about a keyboard that refuses this user's open.
+    DeviceAccess deviceAccess;
 
     // The device commands on this controller's link and profile files.
     DeviceBridge deviceBridge();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "device/dev_found.h"
-#include "device/device_access.h"
 #include "device/hid_thread.h"
 
 #include <QTimer>
@@ -47,6 +46,5 @@ private:
     Ui_Controler* ui = nullptr;
     Hid_Thread hid;
     QList<DevFound> devFoundList;
-    DeviceAccess deviceAccess;
     std::unique_ptr<DeviceMonitor> deviceMonitor;
 };

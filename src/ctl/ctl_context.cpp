@@ -51,8 +51,6 @@ CtlResult CtlContext::connectKeyboard() {
     if (found.isEmpty())
         return CtlResult::fail(ExitStatus::NoKeyboard,
                                QStringLiteral("no Z9 keyboard found (--demo uses a virtual one)"));
-    if (hid.probeAccess() == HidOpenError::PermissionDenied)
-        return failureOf(TransferOutcome::PermissionDenied, found.first().path);
     hid.takeTransferFailure();
     const int reported = bridge().ui_82H_GetCurrentProfile().toInt();
     const TransferOutcome outcome = hid.takeTransferFailure();

@@ -2,15 +2,14 @@
 
 #include "device/hid_thread.h"
 
-bool DeviceAccess::refusedNewly(Hid_Thread& hid) {
-    if (!hid.isConnected || hid.probeAccess() != HidOpenError::PermissionDenied) {
+bool DeviceAccess::refusedNewly(Hid_Thread& hid, const QString& foundPath) {
+    if (foundPath.isEmpty() || !hid.isCommandAccessRefused()) {
         toldFor.clear();
         return false;
     }
     hid.isConnected = false;
-    const QString path = hid.commandPath();
-    if (path == toldFor)
+    if (foundPath == toldFor)
         return false;
-    toldFor = path;
+    toldFor = foundPath;
     return true;
 }

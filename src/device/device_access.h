@@ -9,10 +9,10 @@ class Hid_Thread;
 // after it was unplugged, or once it could be opened in between.
 class DeviceAccess {
 public:
-    // Call after each scan. Probes the found keyboard's command interface; when the open is
-    // refused for lack of permission the link is marked not connected, and the result says
-    // whether this plug-in is yet to be told.
-    bool refusedNewly(Hid_Thread& hid);
+    // Call after the first command that follows a scan, with the command interface that the scan
+    // found (empty when none). When that command's open was refused for lack of permission the
+    // link is marked not connected, and the result says whether this plug-in is yet to be told.
+    bool refusedNewly(Hid_Thread& hid, const QString& foundPath);
 
 private:
     // The interface the user was last told about; empty while there is nothing to tell.

@@ -75,16 +75,6 @@ void Hid_Thread::closeInterface(HidHandle*& handle) {
     handle = nullptr;
 }
 
-HidOpenError Hid_Thread::probeAccess() {
-    const QString path = commandPath();
-    HidOpenError error = HidOpenError::None;
-    if (path.isEmpty())
-        return error;
-    if (HidHandle* handle = backend->open(path.toLocal8Bit(), error))
-        backend->close(handle);
-    return error;
-}
-
 HidHandle* Hid_Thread::openDevice() {
     return openInterface(devPath, devHandle);
 }
@@ -188,6 +178,7 @@ TransferOutcome Hid_Thread::lockedTransfer(const QString& path, const Exchange& 
         return TransferOutcome::Busy;
     HidOpenError error = HidOpenError::None;
     HidHandle* handle = openInterface(devPath, devHandle, &error);
+    commandAccessRefused.store(error == HidOpenError::PermissionDenied);
     if (!handle)
         return error == HidOpenError::PermissionDenied ? TransferOutcome::PermissionDenied
                                                        : TransferOutcome::NoDevice;

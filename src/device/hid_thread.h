@@ -42,8 +42,9 @@ public:
     QString commandPath() const;
     QString notificationPath() const;
 
-    // Opens the command interface and closes it again at once: says whether this user may.
-    HidOpenError probeAccess();
+    // Whether the last open of the command interface was refused to this user for lack of
+    // permission: the keyboard is listed, but no udev rule gives access.
+    bool isCommandAccessRefused() const { return commandAccessRefused.load(); }
 
     HidHandle* openDevice();
     void closeDevice();
@@ -137,6 +138,7 @@ private:
     std::atomic<bool> isListening{false};
     std::atomic<bool> isAcked{true};
     std::atomic<TransferOutcome> transferFailure{TransferOutcome::Done};
+    std::atomic<bool> commandAccessRefused{false};
     QFuture<void> listenFuture;
     Frame cmdBuf{};
     Frame rspBuf{};

@@ -1,5 +1,4 @@
 // The device scan of the main widget.
-#include "app/device_access_notice.h"
 #include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
@@ -9,8 +8,6 @@
 void Widget::checkDevice() {
     QList<DevInfo> table = readDeviceTable(deviceTableFile);
     devFoundList = findDevices(&hid, table);
-    if (deviceAccess.refusedNewly(hid) && ui && ui->view)
-        ui->view->deviceAccessNotice->tell();
     hid.startListen();
     if (ui && ui->view)
         ui->view->syncIsFwState();

@@ -11,6 +11,8 @@
 #include "virtual/virtual_keyboard.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QMutex>
 #include <QQuickItem>
 #include <QSettings>
 #include <QSignalSpy>
@@ -26,6 +28,28 @@ QStringList noticeIn(const QString& langCode) {
     return {file.value(QStringLiteral("msg/6")).toString(),
             file.value(QStringLiteral("msg/7")).toString().arg(command)};
 }
+
+// Counts the opens of each interface.
+class CountingBackend : public VirtualHidBackend {
+public:
+    using VirtualHidBackend::VirtualHidBackend;
+
+    HidHandle* open(const QByteArray& path, HidOpenError& error) override {
+        {
+            const QMutexLocker lock(&mutex);
+            ++opens[path];
+        }
+        return VirtualHidBackend::open(path, error);
+    }
+    int opensOf(const QString& path) {
+        const QMutexLocker lock(&mutex);
+        return opens.value(path.toLocal8Bit());
+    }
+
+private:
+    QMutex mutex;
+    QHash<QByteArray, int> opens;
+};
 
 } // namespace
 
@@ -43,7 +67,7 @@ private slots:
     void aRefusedKeyboardIsToldOncePerPlugIn() {
         QFETCH(QString, langCode);
         auto keyboard = std::make_shared<VirtualKeyboard>();
-        auto backend = std::make_shared<VirtualHidBackend>(keyboard);
+        auto backend = std::make_shared<CountingBackend>(keyboard);
         backend->refuseAccess(true);
         Widget widget(nullptr, backend);
         widget.setDeviceMonitor(std::make_unique<DeviceMonitor>());
@@ -57,6 +81,10 @@ private slots:
         QVERIFY(reports.wait(1000));
         QCOMPARE(reports.takeFirst().value(0), QVariant(false));
         QVERIFY(!widget.deviceLink().isConnected);
+        // The firmware read was the only open of the command interface: it told the refusal.
+        QCOMPARE(widget.foundDevices().size(), 1);
+        const QString commandPath = widget.foundDevices().first().path;
+        QCOMPARE(backend->opensOf(commandPath), 1);
 
         // Nothing shows before the scene runs; then the notice comes in the chosen language.
         view->getGlobalStrings(langCode);
@@ -69,9 +97,10 @@ private slots:
         QVERIFY(expected.value(1).contains(QStringLiteral("sudo udevadm trigger")));
         QVERIFY(!expected.value(1).contains(QStringLiteral("%1")));
 
-        // Later scans of the same plug-in stay silent.
+        // Later scans of the same plug-in stay silent, each opening the command interface once.
         widget.checkDevice();
         widget.checkDevice();
+        QCOMPARE(backend->opensOf(commandPath), 3);
         QTest::qWait(50);
         QCOMPARE(shown->warnings.size(), 1);
 
