@@ -4,6 +4,7 @@
 #include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "counting_backend.h"
 #include "platform/device_monitor.h"
 #include "platform/udev_rule_command.h"
 #include "platform/virtual_hid_backend.h"
@@ -11,8 +12,6 @@
 #include "virtual/virtual_keyboard.h"
 
 #include <QCoreApplication>
-#include <QHash>
-#include <QMutex>
 #include <QQuickItem>
 #include <QSettings>
 #include <QSignalSpy>
@@ -28,28 +27,6 @@ QStringList noticeIn(const QString& langCode) {
     return {file.value(QStringLiteral("msg/6")).toString(),
             file.value(QStringLiteral("msg/7")).toString().arg(command)};
 }
-
-// Counts the opens of each interface.
-class CountingBackend : public VirtualHidBackend {
-public:
-    using VirtualHidBackend::VirtualHidBackend;
-
-    HidHandle* open(const QByteArray& path, HidOpenError& error) override {
-        {
-            const QMutexLocker lock(&mutex);
-            ++opens[path];
-        }
-        return VirtualHidBackend::open(path, error);
-    }
-    int opensOf(const QString& path) {
-        const QMutexLocker lock(&mutex);
-        return opens.value(path.toLocal8Bit());
-    }
-
-private:
-    QMutex mutex;
-    QHash<QByteArray, int> opens;
-};
 
 } // namespace
 
@@ -67,7 +44,7 @@ private slots:
     void aRefusedKeyboardIsToldOncePerPlugIn() {
         QFETCH(QString, langCode);
         auto keyboard = std::make_shared<VirtualKeyboard>();
-        auto backend = std::make_shared<CountingBackend>(keyboard);
+        auto backend = std::make_shared<CountingBackend<VirtualHidBackend>>(keyboard);
         backend->refuseAccess(true);
         Widget widget(nullptr, backend);
         widget.setDeviceMonitor(std::make_unique<DeviceMonitor>());

@@ -10,6 +10,13 @@
 #include <QThread>
 #include <QTimer>
 
+namespace {
+
+// Bounds only a hang: how long a transfer takes depends on the machine's load.
+constexpr int hangBoundMs = 60000;
+
+} // namespace
+
 class TestDeviceTransport : public QObject {
     Q_OBJECT
 
@@ -18,19 +25,24 @@ private slots:
         QTest::addColumn<VirtualKeyboardFaults>("faults");
         QTest::addColumn<QByteArray>("otherReport");
         QTest::addColumn<int>("expectedMs");
-        QTest::newRow("acknowledged at once") << VirtualKeyboardFaults{} << QByteArray() << 64;
+        QTest::addColumn<int>("acks");
+        QTest::newRow("acknowledged at once") << VirtualKeyboardFaults{} << QByteArray() << 64 << 1;
         QTest::newRow("never acknowledged")
-            << VirtualKeyboardFaults{.acknowledge = false} << QByteArray() << 128;
+            << VirtualKeyboardFaults{.acknowledge = false} << QByteArray() << 128 << 0;
         QTest::newRow("acknowledged after the first period")
-            << VirtualKeyboardFaults{.ackDelayMs = 90} << QByteArray() << 128;
+            << VirtualKeyboardFaults{.ackDelayMs = 90} << QByteArray() << 64 << 1;
         QTest::newRow("another 4-byte report is no acknowledgement")
-            << VirtualKeyboardFaults{.acknowledge = false} << hex("04040001") << 128;
+            << VirtualKeyboardFaults{.acknowledge = false} << hex("04040001") << 128 << 0;
     }
 
+    // The wait lasts at least one period, and two without an acknowledgement; the listener
+    // takes what the keyboard acknowledged. How much sooner an acknowledgement ends the wait
+    // depends on the machine's load and is left to the device benchmark.
     void ackWaitLastsOneOrTwoPeriods() {
         QFETCH(VirtualKeyboardFaults, faults);
         QFETCH(QByteArray, otherReport);
         QFETCH(int, expectedMs);
+        QFETCH(int, acks);
         VirtualLink link;
         link.keyboard->setFaults(faults);
         if (!otherReport.isEmpty()) {
@@ -42,10 +54,9 @@ private slots:
         link.hid.hid_01H_SetReportRate(3);
         if (!otherReport.isEmpty())
             QTest::qWait(20);
-        QVERIFY(link.hid.waitUntilIdle(2000));
-        const qint64 elapsed = clock.elapsed();
-        QVERIFY2(elapsed >= expectedMs && elapsed < expectedMs + 50,
-                 qPrintable(QString::number(elapsed)));
+        QVERIFY(link.hid.waitUntilIdle(hangBoundMs));
+        QVERIFY2(clock.elapsed() >= expectedMs, qPrintable(QString::number(clock.elapsed())));
+        QTRY_COMPARE(link.backend->acknowledgementsRead(), acks);
         if (!otherReport.isEmpty())
             QVERIFY(link.keyboard->record().contains(
                 WireReport{WireReport::Kind::Notification, otherReport}));
@@ -57,10 +68,10 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         link.hid.hid_0DH_SetKeyMatrix(bytesOf(matrix));
-        QVERIFY(link.hid.waitUntilIdle(2000));
-        // Two acknowledgement periods and eight 8 ms pauses.
-        QVERIFY2(clock.elapsed() >= 192 && clock.elapsed() < 192 + 50,
-                 qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(link.hid.waitUntilIdle(hangBoundMs));
+        // Two acknowledgement periods and eight 8 ms pauses at the least, both acknowledged.
+        QVERIFY2(clock.elapsed() >= 192, qPrintable(QString::number(clock.elapsed())));
+        QTRY_COMPARE(link.backend->acknowledgementsRead(), 2);
     }
 
     void backToBackCommandsRunOneAfterTheOther() {
@@ -73,7 +84,7 @@ private slots:
         link.hid.hid_12H_SetUserPicture(1, 0, bytesOf(second));
         // The second call waited for the first transfer to free the channel.
         QVERIFY2(clock.elapsed() >= 190, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(link.hid.waitUntilIdle(2000));
+        QVERIFY(link.hid.waitUntilIdle(hangBoundMs));
 
         const QList<WireReport> wire = link.keyboard->record();
         QCOMPARE(wire.size(), 2 * (1 + 1 + 8 + 1));
@@ -107,12 +118,11 @@ private slots:
             link.hid.hid_81H_GetReportRate(rate);
         else
             link.hid.hid_01H_SetReportRate(3);
-        const qint64 waited = clock.elapsed();
-
-        QVERIFY2(waited >= 2040 && waited < 2600, qPrintable(QString::number(waited)));
+        // It gave up after its bound: the first transfer was still running then.
+        QVERIFY2(clock.elapsed() >= 2040, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(messages.captured(), QStringList{message});
         QCOMPARE(rate, uchar(0x42));
-        QVERIFY(link.hid.waitUntilIdle(3000));
+        QVERIFY(link.hid.waitUntilIdle(hangBoundMs));
         const QList<WireReport> wire = link.keyboard->record();
         QCOMPARE(countFrames(wire, 0x01) + countFrames(wire, 0x81), 0);
         QCOMPARE(wire.size(), 1 + 1 + 8 + 1);
@@ -123,7 +133,7 @@ private slots:
         isLangFileValid = false;
         QByteArray matrix = pattern(512, 1);
         link.hid.hid_0DH_SetKeyMatrix(bytesOf(matrix));
-        QVERIFY(link.hid.waitUntilIdle(500));
+        QVERIFY(link.hid.waitUntilIdle(hangBoundMs));
         uchar rate = 0x42;
         link.hid.hid_81H_GetReportRate(rate);
         QString version = QStringLiteral("old");
@@ -142,7 +152,7 @@ private slots:
     void withoutKeyboardEveryTransferFailsAndFreesTheChannel() {
         Hid_Thread hid(std::make_shared<VirtualHidBackend>());
         hid.hid_13H_SetRecoveryData();
-        QVERIFY(hid.waitUntilIdle(100));
+        QVERIFY(hid.waitUntilIdle(hangBoundMs));
         QString version;
         hid.hid_80H_GetFWVersion(version);
         QCOMPARE(version, QStringLiteral("unknown"));
@@ -160,9 +170,9 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         link.hid.hid_8DH_GetKeyMatrix(bytesOf(buffer));
-        const qint64 elapsed = clock.elapsed();
 
-        QVERIFY2(elapsed >= 1000 && elapsed < 1500, qPrintable(QString::number(elapsed)));
+        // The read waited its bound for the fourth report, then gave up.
+        QVERIFY2(clock.elapsed() >= 1000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(buffer.left(192), pattern(512, 5).left(192));
         QCOMPARE(buffer.mid(192), QByteArray(320, char(0xEE)));
         QVERIFY(link.hid.waitUntilIdle(0));
@@ -176,7 +186,7 @@ private slots:
         QString version;
         link.hid.hid_80H_GetFWVersion(version);
         link.hid.hid_04H_SetButtonSensitivity(1, 2, 3, 4);
-        QVERIFY(link.hid.waitUntilIdle(500));
+        QVERIFY(link.hid.waitUntilIdle(hangBoundMs));
 
         QCOMPARE((std::array<uchar, 3>{r, g, b}), (std::array<uchar, 3>{1, 2, 3}));
         QCOMPARE(version, QStringLiteral("unknown"));
@@ -227,7 +237,7 @@ private slots:
         QThread::msleep(120);
         link.keyboard->unplug();
 
-        QVERIFY(link.hid.waitUntilIdle(500));
+        QVERIFY(link.hid.waitUntilIdle(hangBoundMs));
         QTRY_VERIFY(link.hid.notificationPath().isEmpty());
         QVERIFY(messages.captured().contains(QStringLiteral("Device removed")));
         const qsizetype seen = link.keyboard->record().size();
@@ -235,7 +245,7 @@ private slots:
 
         // The next command finds no keyboard, fails at once and frees the channel again.
         link.hid.hid_09H_SetKeyboardMode(1);
-        QVERIFY(link.hid.waitUntilIdle(200));
+        QVERIFY(link.hid.waitUntilIdle(hangBoundMs));
         QVERIFY(link.hid.commandPath().isEmpty());
         QCOMPARE(link.keyboard->record().size(), seen);
         QVERIFY(link.scan().isEmpty());
@@ -262,7 +272,7 @@ private slots:
     void transfersTellHowTheyEnded() {
         VirtualLink link;
         link.hid.hid_01H_SetReportRate(3);
-        QVERIFY(link.hid.waitUntilIdle(2000));
+        QVERIFY(link.hid.waitUntilIdle(hangBoundMs));
         QCOMPARE(link.hid.takeTransferFailure(), TransferOutcome::Done);
 
         link.keyboard->setFaults({.failFeatureReports = true});
@@ -296,7 +306,7 @@ private slots:
         link.keyboard->unplug();
         link.scan();
         link.hid.hid_01H_SetReportRate(1);
-        QVERIFY(link.hid.waitUntilIdle(2000));
+        QVERIFY(link.hid.waitUntilIdle(hangBoundMs));
         QCOMPARE(link.hid.takeTransferFailure(), TransferOutcome::NoDevice);
     }
 };

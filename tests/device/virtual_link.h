@@ -1,5 +1,6 @@
 #pragma once
 
+#include "counting_backend.h"
 #include "device/dev_found.h"
 #include "device/dev_info.h"
 #include "device/hid_thread.h"
@@ -23,7 +24,9 @@ inline QList<DevFound> scanAndListen(Hid_Thread& hid) {
 // A device link attached to a virtual Z9, scanned and listening, as after a scan that found it.
 struct VirtualLink {
     std::shared_ptr<VirtualKeyboard> keyboard = std::make_shared<VirtualKeyboard>();
-    Hid_Thread hid{std::make_shared<VirtualHidBackend>(keyboard)};
+    std::shared_ptr<CountingBackend<VirtualHidBackend>> backend =
+        std::make_shared<CountingBackend<VirtualHidBackend>>(keyboard);
+    Hid_Thread hid{backend};
 
     VirtualLink() { scan(); }
 
