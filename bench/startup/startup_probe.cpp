@@ -63,24 +63,49 @@ XImage* settledScreen(Display* display) {
     return reference;
 }
 
-// User plus system time of every thread of the process so far.
-// CPU time of the process's threads in milliseconds, to the nanosecond that the scheduler keeps
-// (the clock ticks of /proc/<pid>/stat are 10 ms, as coarse as the figure measured).
+// User plus system clock ticks of /proc/.../stat: the process's file counts its ended threads too.
+unsigned long long statTicks(const std::string& statPath) {
+    std::ifstream stat(statPath);
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const auto nameEnd = text.rfind(')');
+    if (nameEnd == std::string::npos)
+        return 0;
+    // Fields after the command name, which is in parentheses and may hold spaces.
+    std::istringstream fields(text.substr(nameEnd + 2));
+    std::string field;
+    unsigned long long ticks = 0;
+    for (int n = 3; n <= 15 && fields >> field; ++n)
+        if (n == 14 || n == 15)
+            ticks += std::stoull(field);
+    return ticks;
+}
+
+// CPU time of the process so far, in milliseconds. Running threads count to the nanosecond that
+// the scheduler keeps; threads that have ended count in clock ticks (10 ms), which is all the
+// kernel keeps of them.
 double cpuMs(pid_t pid) {
-    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
-    double total = 0;
-    if (DIR* dir = opendir(tasks.c_str())) {
+    const std::string proc = "/proc/" + std::to_string(pid);
+    const double msPerTick = 1000.0 / double(sysconf(_SC_CLK_TCK));
+    double runningMs = 0;
+    unsigned long long runningTicks = 0;
+    if (DIR* dir = opendir((proc + "/task").c_str())) {
         while (const dirent* entry = readdir(dir)) {
             if (entry->d_name[0] == '.')
                 continue;
-            std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
+            const std::string task = proc + "/task/" + entry->d_name;
+            std::ifstream schedstat(task + "/schedstat");
             unsigned long long onCpuNs = 0;
-            if (schedstat >> onCpuNs)
-                total += double(onCpuNs) / 1e6;
+            if (schedstat >> onCpuNs) {
+                runningMs += double(onCpuNs) / 1e6;
+                runningTicks += statTicks(task + "/stat");
+            }
         }
         closedir(dir);
     }
-    return total;
+    const unsigned long long allTicks = statTicks(proc + "/stat");
+    const double endedMs =
+        allTicks > runningTicks ? double(allTicks - runningTicks) * msPerTick : 0;
+    return runningMs + endedMs;
 }
 
 long peakRssKiB(pid_t pid) {
