@@ -2,7 +2,7 @@
 // of a bare scene of 126 labels recoloured every frame (the baseline), each in a process of its
 // own. Prints one line per phase: "<phase> <CPU seconds> <wall seconds>".
 //   bench_preview baseline SECONDS
-//   bench_preview tool SECONDS
+//   bench_preview tool SECONDS [CODE...]   (CODE: effect codes in hex, to measure only those)
 #include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
@@ -95,7 +95,7 @@ int runBaseline(double seconds) {
 
 // Effects by code, each at speed slider position 0 (every displayed frame) and 7 (the shortest
 // timer), then the still ones, the hidden page and the unmapped (minimised) window.
-int runTool(double seconds) {
+int runTool(double seconds, const QStringList& only) {
     QTemporaryDir workDir;
     prepareSceneWorkDir(QDir::currentPath(), workDir.path());
     QSettings(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat)
@@ -124,6 +124,8 @@ int runTool(double seconds) {
         call(page, "preview");
     };
     for (int code = 0x02; code <= 0x0D; ++code) {
+        if (!only.isEmpty() && !only.contains(QString::number(code, 16).rightJustified(2, u'0')))
+            continue;
         for (int position : {0, 7}) {
             show(1, code - 1, position);
             measure(qPrintable(QStringLiteral("effect-%1-speed%2")
@@ -156,7 +158,7 @@ int main(int argc, char** argv) {
     if (mode == QLatin1String("baseline"))
         return runBaseline(seconds);
     if (mode == QLatin1String("tool"))
-        return runTool(seconds);
+        return runTool(seconds, app.arguments().mid(3));
     std::fprintf(stderr, "usage: bench_preview baseline|tool [SECONDS]\n");
     return 2;
 }

@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import "qrc:/modules/qml/Z9"
+import "qrc:/modules/qml/Z9/KeyLayout_Z9.js" as KeyLayout
 
 // The preview's formulas and key paths, on a small keyboard of two rows of five keys.
 SceneGlobals {
@@ -19,6 +20,11 @@ SceneGlobals {
             id: keyboard
             controller: ctrl
         }
+    }
+
+    Component {
+        id: keyCapComponent
+        KeyCap {}
     }
 
     SceneTestCase {
@@ -321,6 +327,55 @@ SceneGlobals {
             const stopped = ctrl.count
             wait(100)
             compare(ctrl.count, stopped)
+        }
+
+        // Labels are set only where their colour changes: after every effect, step and new
+        // keyboard, each still shows its key's colour with the faint white label over it.
+        function test_labelsShowTheKeyColours() {
+            failOnWarning(/Error/)
+            // A label keeps its colour in bytes, as it is drawn.
+            const expectShown = what => {
+                ctrl.refresh()
+                for (const key of keyboard.keys_kId)
+                    compare(String(key.labelColor), String(ctrl.shownColor(ctrl.keyRGBA(key))), what + ", " + key.name)
+            }
+            ctrl.pic_01 = Array.from({ "length": 512 }, (_, i) => (7 * i) % 256)
+            for (const effect of [0x04, 0x03, 0x02, 0x01, 0x08, 0x05, 0x33, 0x34, -1, 0x01]) {
+                ctrl.play(effect)
+                expectShown("effect " + effect)
+                ticks(3)
+                expectShown("effect " + effect + " after 3 frames")
+            }
+            ctrl.brightnessLV = 3
+            expectShown("brightness 3")
+            keyboard.initUI(hwDef)
+            ctrl.init()
+            ctrl.play(0x01)
+            expectShown("keyboard built anew")
+        }
+
+        // A cap drawn as its opaque face and four edges looks as the whole cap does, also when
+        // it is drawn translucent.
+        function test_capInPiecesLooksTheSame_data() {
+            const rows = []
+            for (const type of new Set(KeyLayout.keys.map(k => k.keyType).filter(t => t > 0))) {
+                rows.push({ tag: "type " + type, keyType: type, opacity: 1 })
+                rows.push({ tag: "type " + type + " at half opacity", keyType: type, opacity: 0.5 })
+            }
+            return rows
+        }
+
+        function test_capInPiecesLooksTheSame(data) {
+            const properties = { "keyType": data.keyType, "opacity": data.opacity, "y": 300 }
+            const whole = createTemporaryObject(keyCapComponent, globals, properties)
+            const pieces = createTemporaryObject(keyCapComponent, globals,
+                                                 Object.assign({ "x": 300, "opaqueFace": true }, properties))
+            const face = findChild(pieces, "keyFace")
+            verify(face)
+            tryCompare(face, "status", Image.Ready)
+            compare([face.x, face.y, face.width, face.height], [1, 1, whole.width - 2, whole.height - 2])
+            waitForRendering(pieces)
+            verify(grabImage(pieces).equals(grabImage(whole)))
         }
 
         function test_timerFollowsTheSpeed() {

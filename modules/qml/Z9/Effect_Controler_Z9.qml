@@ -112,8 +112,9 @@ Item {
         case 0x35:
         case 0x36:
         case 0x37: {
+            // Black where the picture has no value for the key (none stored, no matrix position).
             const m = 4 * key.matrix
-            return [currentPicture[m + 1], currentPicture[m + 2], currentPicture[m + 3], bind_A]
+            return [currentPicture[m + 1] || 0, currentPicture[m + 2] || 0, currentPicture[m + 3] || 0, bind_A]
         }
         default:
             return [0, 0, 0, 0]
@@ -122,7 +123,8 @@ Item {
 
     // Whether every key shows the same colour in the effect.
     function isUniform() {
-        return [0x01, 0x02, 0x08].indexOf(effect) >= 0 || !(effect >= 0x03 && effect <= 0x0D || currentPicture.length > 0)
+        const perKey = effect >= 0x03 && effect <= 0x0D || effect >= 0x33 && effect <= 0x37
+        return [0x01, 0x02, 0x08].indexOf(effect) >= 0 || !perKey
     }
 
     // The colour a label shows: the key's colour with the faint white label (alpha 0.10) over it.
@@ -144,18 +146,58 @@ Item {
             Qt.callLater(refresh)
     }
 
+    // What each key's label shows (by creation number, for the key list in shownKeys), packed: a
+    // label is set only when its colour changes, as every label set is drawn anew. Label colours
+    // are made once per packed value, since the effects cycle through few of them.
+    property var shownKeys: []
+    property var shownPacked: []
+    property var madeColors: new Map()
+
+    function isByte(value) {
+        return value >= 0 && value <= 255 && Math.floor(value) === value
+    }
+
+    // A key colour as one number, or NaN unless its values are whole bytes (alpha clamped first).
+    function packedColor(rgba) {
+        const alpha = Math.max(0, Math.min(255, rgba[3]))
+        if (!isByte(alpha) || !isByte(rgba[0]) || !isByte(rgba[1]) || !isByte(rgba[2]))
+            return NaN
+        return ((alpha * 256 + rgba[0]) * 256 + rgba[1]) * 256 + rgba[2]
+    }
+
+    function labelColor(rgba, packed) {
+        if (isNaN(packed))
+            return shownColor(rgba)
+        let color = madeColors.get(packed)
+        if (color === undefined) {
+            if (madeColors.size >= 4096)
+                madeColors.clear()
+            color = shownColor(rgba)
+            madeColors.set(packed, color)
+        }
+        return color
+    }
+
     function refresh() {
         if (!colorsDirty)
             return
         colorsDirty = false
         const keys = model ? model.keys_kId : []
-        if (isUniform()) {
-            const color = shownColor(keyRGBA(null))
-            for (const key of keys)
-                key.labelColor = color
-        } else {
-            for (const key of keys)
-                key.labelColor = shownColor(keyRGBA(key))
+        if (keys !== shownKeys) {
+            shownKeys = keys
+            shownPacked = []
+        }
+        const shown = shownPacked
+        const uniform = isUniform() ? keyRGBA(null) : null
+        const uniformPacked = uniform ? packedColor(uniform) : NaN
+        const uniformColor = uniform ? labelColor(uniform, uniformPacked) : null
+        for (let i = 0; i < keys.length; ++i) {
+            const rgba = uniform || keyRGBA(keys[i])
+            const packed = uniform ? uniformPacked : packedColor(rgba)
+            if (packed === shown[i])
+                continue
+            shown[i] = packed
+            keys[i].labelColor = uniform ? uniformColor : labelColor(rgba, packed)
         }
     }
 

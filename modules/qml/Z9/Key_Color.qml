@@ -8,7 +8,7 @@ Item {
     property int keyType: 0
     property string name: ""
     // The label's colour, with the faint white copy laid over it already.
-    property color labelColor: "#1AFFFFFF"
+    property alias labelColor: cap.labelColor
     property bool showsFrame: false
 
     width: cap.width
@@ -18,7 +18,8 @@ Item {
         id: cap
         keyType: key.keyType
         label: key.name
-        labelColor: key.labelColor
+        labelColor: "#1AFFFFFF"
+        opaqueFace: true
         frameOpacity: key.showsFrame ? 1 : 0
     }
 }
