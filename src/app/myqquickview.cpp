@@ -1,5 +1,6 @@
 #include "app/myqquickview.h"
 
+#include "app/cap_edge_image_provider.h"
 #include "app/device_access_notice.h"
 #include "app/local_file_url_opener.h"
 #include "app/sound_thread.h"
@@ -18,6 +19,7 @@ myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
     // The window is translucent; the scene's own pixels shape it.
     setClearColor(Qt::transparent);
     engine()->addImageProvider(QStringLiteral("windowshaped"), new WindowShapedImageProvider);
+    CapEdgeImageProvider::install(engine());
     isAudioEnabled = true;
     profileSettings.clear();
     currentProfile = 0;

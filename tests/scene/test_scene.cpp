@@ -1,4 +1,5 @@
 // Runs the scene's Qt Quick Test suites (tst_*.qml beside this file) against a stand-in controller.
+#include "app/cap_edge_image_provider.h"
 #include "scene_stand_in.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@ public slots:
         auto* standIn = new SceneStandIn(engine);
         engine->rootContext()->setContextProperty(QStringLiteral("ui_View"), standIn);
         engine->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), standIn);
+        CapEdgeImageProvider::install(engine);
     }
 
     void cleanupTestCase() {

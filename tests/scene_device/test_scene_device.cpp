@@ -1,6 +1,7 @@
 // Runs the Qt Quick Test suites beside this file (tst_*.qml) against the real controller, whose
 // device link talks to a virtual Z9, in a private working directory with the shipped data.
 #include "../device/virtual_link.h"
+#include "app/cap_edge_image_provider.h"
 #include "app/myqquickview.h"
 #include "device/lang_file_valid.h"
 #include "device_scene_probe.h"
@@ -38,6 +39,7 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"),
                                                   new SceneStandIn(engine));
         engine->rootContext()->setContextProperty(QStringLiteral("z9"), probe);
+        CapEdgeImageProvider::install(engine);
     }
 
     void cleanupTestCase() {

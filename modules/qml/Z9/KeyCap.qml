@@ -15,35 +15,36 @@ Item {
     height: cap.implicitHeight
     visible: keyType > 0
 
+    function capPath() {
+        return "modules/img/skin" + skin_No + "/model_kb/k" + keyType + "-0.png"
+    }
+
     Image {
         id: cap
         visible: !keyCap.opaqueFace
-        source: keyCap.keyType > 0 ? "file:modules/img/skin" + skin_No + "/model_kb/k" + keyCap.keyType + "-0.png" : ""
+        source: keyCap.keyType > 0 ? "file:" + keyCap.capPath() : ""
     }
 
-    // The cap is opaque from one pixel inside its edge. Drawn as that face and the four edges
-    // around it, each pixel once, it looks the same at any opacity, and the face, a picture
-    // without transparency, tells the software renderer that nothing behind it shows: a label
-    // recoloured on every frame of the lighting preview then repaints the face alone, not the
-    // window's backgrounds beneath it.
+    // The cap is opaque from one pixel inside its edge. Drawn as its edge and, apart, that
+    // middle, each pixel once, it looks the same at any opacity, and the middle, a picture without
+    // transparency, tells the software renderer that nothing behind it shows: a label recoloured
+    // on every frame of the lighting preview then repaints the middle alone, not the window's
+    // backgrounds beneath it.
     property bool opaqueFace: false
 
-    function capPieces(w, h) {
-        return [Qt.rect(1, 1, w - 2, h - 2), Qt.rect(0, 0, w, 1), Qt.rect(0, h - 1, w, 1), Qt.rect(0, 1, 1, h - 2),
-                Qt.rect(w - 1, 1, 1, h - 2)]
+    Image {
+        objectName: "keyEdge"
+        visible: keyCap.opaqueFace
+        source: keyCap.opaqueFace && keyCap.keyType > 0 ? "image://capedge/" + keyCap.capPath() : ""
     }
 
-    Repeater {
-        model: keyCap.opaqueFace && cap.status === Image.Ready ? keyCap.capPieces(cap.implicitWidth, cap.implicitHeight) : []
-        Image {
-            required property rect modelData
-            required property int index
-            objectName: index === 0 ? "keyFace" : "keyEdge"
-            x: modelData.x
-            y: modelData.y
-            source: cap.source
-            sourceClipRect: modelData
-        }
+    Image {
+        objectName: "keyFace"
+        x: 1
+        y: 1
+        visible: keyCap.opaqueFace
+        source: keyCap.opaqueFace && cap.status === Image.Ready ? cap.source : ""
+        sourceClipRect: Qt.rect(1, 1, cap.implicitWidth - 2, cap.implicitHeight - 2)
     }
 
     Image {
