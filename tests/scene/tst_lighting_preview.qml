@@ -278,6 +278,27 @@ SceneGlobals {
             compare([k._R, k._G, k._B], data.to)
         }
 
+        // Each frame shows the step of the frame count before it: slot, then four fifths blended
+        // towards the next slot, from white back to red, and again after 35 frames.
+        function test_twinkleBlendsToTheNextSlot_data() {
+            return [
+                { tag: "red, first frame", slot: 0, frames: 1, rgb: [255, 0, 0] },
+                { tag: "red to yellow, two fifths", slot: 0, frames: 3, rgb: [255, 102, 0] },
+                { tag: "cyan to blue, three fifths", slot: 3, frames: 4, rgb: [0, 102, 255] },
+                { tag: "white to red, four fifths", slot: 6, frames: 5, rgb: [255, 51, 51] },
+                { tag: "white's next slot", slot: 6, frames: 6, rgb: [255, 0, 0] },
+                { tag: "again after 35 frames", slot: 2, frames: 36, rgb: [0, 255, 0] },
+            ]
+        }
+
+        function test_twinkleBlendsToTheNextSlot(data) {
+            ctrl.play(0x04)
+            const k = keyAt(90)
+            k.curClrId = data.slot
+            ticks(data.frames)
+            compare([k._R, k._G, k._B], data.rgb)
+        }
+
         // The key at (0, 0) lies at 283 degrees around (346.5, 96): clockwise the quarter reaches
         // it for counts 11 to 15, the other way round for counts 5 to 9.
         function test_rotationLightsAQuarterAroundTheCentre_data() {

@@ -40,6 +40,7 @@ Item {
     property var script_09: []
     property var script_0B: []
     property var totalColor: []
+    property var twinkleColors: []
 
     readonly property var factoryPalette: Lighting.factoryPalette
 
@@ -283,7 +284,35 @@ Item {
         for (let m = 0; m < entries.length; ++m)
             slots.push(Math.floor(Math.random() * 7))
         totalColor = [].concat(...palette)
+        twinkleColors = Lighting.twinkleColors(totalColor)
         curClrIdChged(slots)
+    }
+
+    // The per-key steps of the wave and the twinkle run here, in one loop over the keys with
+    // no signal, call or list per key: both recolour every key on every displayed frame.
+    function waveStep() {
+        const keys = model ? model.keys_kId : []
+        const reverse = directLV === 2 || directLV === 3
+        for (let i = 0; i < keys.length; ++i) {
+            const key = keys[i]
+            const rgb = Lighting.waveStep(key._R, key._G, key._B, reverse)
+            key._R = rgb >> 16
+            key._G = (rgb >> 8) & 255
+            key._B = rgb & 255
+        }
+    }
+
+    // Each key blends from its palette slot to the next one in five steps.
+    function twinkleStep() {
+        const keys = model ? model.keys_kId : []
+        const colors = twinkleColors
+        for (let i = 0; i < keys.length; ++i) {
+            const key = keys[i]
+            const rgb = colors[(5 * key.curClrId + count) % 35]
+            key._R = rgb[0]
+            key._G = rgb[1]
+            key._B = rgb[2]
+        }
     }
 
     function stepCount(length) {
@@ -323,12 +352,14 @@ Item {
             stepCount(102)
             break
         case 0x03:
-        case 0x07:
-            tmrTrigged()
+            waveStep()
             break
         case 0x04:
-            tmrTrigged()
+            twinkleStep()
             count = (count + 1) % 35
+            break
+        case 0x07:
+            tmrTrigged()
             break
         case 0x05:
             tmrTrigged()

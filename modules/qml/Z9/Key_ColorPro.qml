@@ -38,43 +38,6 @@ Key_Color {
         _Alpha = ctrl.bind_A
     }
 
-    function clampChannel(value) {
-        return Math.max(0, Math.min(255, value))
-    }
-
-    // One colour step of the wave: the channels flow red → blue → green → red, or the other way.
-    function waveStep() {
-        const s = 16
-        let r = _R, g = _G, b = _B
-        if (ctrl.directLV === 2 || ctrl.directLV === 3) {
-            if (r === 255 || (r !== 0 && g !== 0)) {
-                r -= s; g += s
-            } else if (g === 255 || (g !== 0 && b !== 0)) {
-                g -= s; b += s
-            } else {
-                b -= s; r += s
-            }
-        } else {
-            if (r === 255 || (r !== 0 && b !== 0)) {
-                r -= s; b += s
-            } else if (g === 255 || (g !== 0 && r !== 0)) {
-                g -= s; r += s
-            } else {
-                b -= s; g += s
-            }
-        }
-        setRGB([clampChannel(r), clampChannel(g), clampChannel(b)])
-    }
-
-    // Twinkle: blend from this key's palette slot to the next one in five steps.
-    function twinkleStep() {
-        const colors = ctrl.totalColor
-        const j = (curClrId + Math.floor(ctrl.count / 5)) % 7
-        const n = (j + 1) % 7
-        const d = ctrl.count % 5
-        setRGB([0, 1, 2].map(c => Math.floor((colors[3 * j + c] * (5 - d) + colors[3 * n + c] * d) / 5)))
-    }
-
     function rippleStep() {
         fade(10)
         for (const circle of ctrl.circles) {
@@ -106,12 +69,6 @@ Key_Color {
     // One frame of the running effect.
     function frameStep() {
         switch (ctrl.effect) {
-        case 0x03:
-            waveStep()
-            break
-        case 0x04:
-            twinkleStep()
-            break
         case 0x05:
             fade(20)
             if (ctrl.script_05[ctrl.count] === matrix)
