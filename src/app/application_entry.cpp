@@ -1,6 +1,7 @@
 #include "app/application_entry.h"
 
 #include "app/data_directory.h"
+#include "app/symbol_font.h"
 #include "app/widget.h"
 #include "platform/hid_backend.h"
 #include "platform/single_application.h"
@@ -26,6 +27,7 @@ int runKorvane(int argc, char** argv, std::shared_ptr<HidBackend> hidBackend) {
     SingleApplication app(argc, argv);
     if (app.isRunning())
         return 1;
+    SymbolFont::install();
 
     // Every relative path of the tool resolves against this directory.
     QDir::setCurrent(DataDirectory::choose(app.applicationDirPath(), app.applicationName()));
