@@ -1,14 +1,11 @@
 #include "app/mp3_decoder.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QString>
 
 #include <mpg123.h>
 
 namespace {
-
-constexpr size_t pieceBytes = 64 * 1024;
 
 void initialiseLibrary() {
     static const bool initialised = mpg123_init() == MPG123_OK;
@@ -38,10 +35,8 @@ Mp3Decoder::Mp3Decoder(const QString& path) {
         return;
     }
     handle = opened;
-    audioFormat.setSampleRate(int(rate));
-    audioFormat.setChannelCount(channels);
-    audioFormat.setSampleFormat(QAudioFormat::Int16);
-    total = qMax<qint64>(0, mpg123_length(handle)) * audioFormat.bytesPerFrame();
+    pcmFormat = PcmFormat{int(rate), channels, PcmFormat::Int16};
+    total = qMax<qint64>(0, mpg123_length(handle)) * pcmFormat.bytesPerFrame();
 }
 
 Mp3Decoder::~Mp3Decoder() {
@@ -49,14 +44,22 @@ Mp3Decoder::~Mp3Decoder() {
         mpg123_delete(handle);
 }
 
-bool Mp3Decoder::decodeMore(QByteArray& samples) {
+qint64 Mp3Decoder::read(char* data, qint64 maxBytes) {
     if (!handle)
-        return false;
-    const qsizetype start = samples.size();
-    samples.resize(start + qsizetype(pieceBytes));
+        return 0;
+    const qint64 wholeFrames = maxBytes - maxBytes % pcmFormat.bytesPerFrame();
     size_t done = 0;
-    const int result = mpg123_read(handle, reinterpret_cast<unsigned char*>(samples.data() + start),
-                                   pieceBytes, &done);
-    samples.resize(start + qsizetype(done));
-    return (result == MPG123_OK || result == MPG123_NEW_FORMAT) || done > 0;
+    // The first read may only announce the format; the next one brings samples.
+    for (int attempt = 0; attempt < 2 && done == 0 && wholeFrames > 0; ++attempt) {
+        const int result =
+            mpg123_read(handle, reinterpret_cast<unsigned char*>(data), size_t(wholeFrames), &done);
+        if (result != MPG123_OK && result != MPG123_NEW_FORMAT)
+            break;
+    }
+    return qint64(done);
+}
+
+void Mp3Decoder::rewind() {
+    if (handle)
+        mpg123_seek(handle, 0, SEEK_SET);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QAudioFormat>
+#include "app/pcm_format.h"
 
-class QByteArray;
 class QString;
 
 struct mpg123_handle_struct;
@@ -17,14 +16,17 @@ public:
     Mp3Decoder& operator=(const Mp3Decoder&) = delete;
 
     bool isOpen() const { return handle != nullptr; }
-    QAudioFormat format() const { return audioFormat; }
+    PcmFormat format() const { return pcmFormat; }
     // The length in bytes of the whole decoded track, found from the frame headers.
     qint64 totalBytes() const { return total; }
-    // Appends the next piece of the track; false once the track has ended (or cannot be read on).
-    bool decodeMore(QByteArray& samples);
+    // Decodes the next samples into `data`, whole frames up to `maxBytes`; 0 once the track has
+    // ended (or cannot be read on).
+    qint64 read(char* data, qint64 maxBytes);
+    // Back to the beginning of the track.
+    void rewind();
 
 private:
     mpg123_handle_struct* handle = nullptr;
-    QAudioFormat audioFormat;
+    PcmFormat pcmFormat;
     qint64 total = 0;
 };

@@ -29,33 +29,33 @@ std::unique_ptr<PcmSound> PcmSound::open(const QString& path) {
     auto decoder = std::make_unique<Mp3Decoder>(path);
     if (!decoder->isOpen())
         return nullptr;
-    const QAudioFormat format = decoder->format();
+    const PcmFormat format = decoder->format();
     return std::unique_ptr<PcmSound>(new PcmSound(format, QByteArray(), std::move(decoder)));
 }
 
-PcmSound::PcmSound(QAudioFormat format, QByteArray samples, std::unique_ptr<Mp3Decoder> decoder)
-    : audioFormat(format), samples(std::move(samples)), decoder(std::move(decoder)),
-      totalBytes(this->decoder ? this->decoder->totalBytes() : this->samples.size()) {
-    if (this->decoder)
-        this->samples.reserve(totalBytes);
-}
+PcmSound::PcmSound(PcmFormat format, QByteArray samples, std::unique_ptr<Mp3Decoder> decoder)
+    : pcmFormat(format), samples(std::move(samples)), decoder(std::move(decoder)),
+      totalBytes(this->decoder ? this->decoder->totalBytes() : this->samples.size()) {}
 
 PcmSound::~PcmSound() = default;
 
 qint64 PcmSound::durationMs() const {
-    return audioFormat.durationForBytes(qint32(totalBytes)) / 1000;
+    return pcmFormat.msForBytes(totalBytes);
 }
 
-qint64 PcmSound::read(qint64 position, char* data, qint64 maxBytes) {
-    while (decoder && samples.size() < position + maxBytes) {
-        if (!decoder->decodeMore(samples)) {
-            // The whole track is here now; the decoder has done its work.
-            decoder.reset();
-            totalBytes = samples.size();
-        }
-    }
-    const qint64 count = qBound<qint64>(0, samples.size() - position, maxBytes);
+void PcmSound::rewind() {
+    position = 0;
+    if (decoder)
+        decoder->rewind();
+}
+
+qint64 PcmSound::read(char* data, qint64 maxBytes) {
+    if (decoder)
+        return decoder->read(data, maxBytes);
+    const qint64 wholeFrames = maxBytes - maxBytes % pcmFormat.bytesPerFrame();
+    const qint64 count = qBound<qint64>(0, samples.size() - position, wholeFrames);
     if (count > 0)
         std::memcpy(data, samples.constData() + position, size_t(count));
+    position += count;
     return count;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAudioFormat>
+#include "app/pcm_format.h"
+
 #include <QByteArray>
 
 #include <memory>
@@ -8,26 +9,29 @@
 class Mp3Decoder;
 class QString;
 
-// A sound file as PCM samples, decoded once: a wave file is read whole when it is opened, an MP3
-// track is decoded a piece ahead of playback, and what was decoded is kept for the next time.
+// A sound file as PCM samples, read from its beginning to its end, as often as it is played: a
+// wave file is read whole when it is opened; an MP3 track is decoded a piece at a time as it is
+// played, since a long track kept decoded would cost megabytes and decoding costs little.
 class PcmSound {
 public:
     // Null for a file that is missing or cannot be decoded.
     static std::unique_ptr<PcmSound> open(const QString& path);
     ~PcmSound();
 
-    QAudioFormat format() const { return audioFormat; }
+    PcmFormat format() const { return pcmFormat; }
     qint64 durationMs() const;
-    // Copies up to `maxBytes` samples from `position` into `data`, decoding as needed; 0 at the
-    // end.
-    qint64 read(qint64 position, char* data, qint64 maxBytes);
+    // Back to the beginning.
+    void rewind();
+    // Copies the next samples, whole frames up to `maxBytes`, into `data`; 0 at the end.
+    qint64 read(char* data, qint64 maxBytes);
 
 private:
-    PcmSound(QAudioFormat format, QByteArray samples, std::unique_ptr<Mp3Decoder> decoder);
+    PcmSound(PcmFormat format, QByteArray samples, std::unique_ptr<Mp3Decoder> decoder);
 
-    QAudioFormat audioFormat;
+    PcmFormat pcmFormat;
     QByteArray samples;
-    // Set while part of the track is still to be decoded.
+    // Set for a track decoded as it is played.
     std::unique_ptr<Mp3Decoder> decoder;
     qint64 totalBytes;
+    qint64 position = 0;
 };

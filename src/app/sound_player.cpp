@@ -1,13 +1,10 @@
 #include "app/sound_player.h"
 
-#include "app/pcm_reader.h"
 #include "app/pcm_sound.h"
+#include "platform/pulse_output.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QMediaDevices>
-
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), reader(new PcmReader(this)) {
+SoundPlayer::SoundPlayer(QObject* parent)
+    : QObject(parent), output(std::make_unique<PulseOutput>()) {
     endTimer.setSingleShot(true);
     endTimer.setTimerType(Qt::PreciseTimer);
     connect(&endTimer, &QTimer::timeout, this, &SoundPlayer::finished);
@@ -42,30 +39,12 @@ void SoundPlayer::load(const QString& path) {
 }
 
 void SoundPlayer::startOutput() {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return;
-    if (sink && sink->format() != sound->format()) {
-        delete sink;
-        sink = nullptr;
-    }
-    if (!sink) {
-        sink = new QAudioSink(device, sound->format(), this);
-        // Once the samples have run out the stream is let go, so a finished sound costs nothing.
-        connect(sink, &QAudioSink::stateChanged, this, &SoundPlayer::releaseIdleOutput,
-                Qt::QueuedConnection);
-    }
-    reader->start(sound.get());
-    sink->start(reader);
+    sound->rewind();
+    PcmSound* playing = sound.get();
+    output->start(playing->format(),
+                  [playing](char* data, qint64 maxBytes) { return playing->read(data, maxBytes); });
 }
 
 void SoundPlayer::stopOutput() {
-    if (sink)
-        sink->stop();
-    reader->close();
-}
-
-void SoundPlayer::releaseIdleOutput() {
-    if (sink && sink->state() == QAudio::IdleState)
-        stopOutput();
+    output->stop();
 }

@@ -6,9 +6,8 @@
 
 #include <memory>
 
-class PcmReader;
 class PcmSound;
-class QAudioSink;
+class PulseOutput;
 
 // One logical player: plays one sound file at a time from its beginning as PCM on the default
 // audio output, and reports the end of the sound when its length has been played. Without an
@@ -38,12 +37,10 @@ private:
     void load(const QString& path);
     void startOutput();
     void stopOutput();
-    void releaseIdleOutput();
 
     QUrl currentSource;
     QString loadedPath;
     std::unique_ptr<PcmSound> sound;
-    PcmReader* reader;
-    QAudioSink* sink = nullptr;
+    std::unique_ptr<PulseOutput> output;
     QTimer endTimer;
 };

@@ -18,7 +18,7 @@ quint32 le32(const char* bytes) {
     return qFromLittleEndian<quint32>(bytes);
 }
 
-std::optional<QAudioFormat> pcmFormat(const QByteArray& chunk) {
+std::optional<PcmFormat> pcmFormat(const QByteArray& chunk) {
     if (chunk.size() < formatBytes || le16(chunk.constData()) != pcmTag)
         return std::nullopt;
     const int channels = le16(chunk.constData() + 2);
@@ -26,11 +26,7 @@ std::optional<QAudioFormat> pcmFormat(const QByteArray& chunk) {
     const int bits = le16(chunk.constData() + 14);
     if (channels < 1 || channels > 2 || rate <= 0 || (bits != 8 && bits != 16))
         return std::nullopt;
-    QAudioFormat format;
-    format.setSampleRate(rate);
-    format.setChannelCount(channels);
-    format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    return format;
+    return PcmFormat{rate, channels, bits == 8 ? PcmFormat::UInt8 : PcmFormat::Int16};
 }
 
 } // namespace
@@ -43,7 +39,7 @@ std::optional<WaveFile> WaveFile::read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || !isWave(file.read(headerBytes)))
         return std::nullopt;
-    std::optional<QAudioFormat> format;
+    std::optional<PcmFormat> format;
     // Chunks in any order; the samples are the data chunk after the format chunk.
     while (!file.atEnd()) {
         const QByteArray header = file.read(chunkHeaderBytes);

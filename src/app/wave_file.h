@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAudioFormat>
+#include "app/pcm_format.h"
+
 #include <QByteArray>
 
 #include <optional>
@@ -9,7 +10,7 @@ class QString;
 
 // The samples of an uncompressed PCM wave file (8-bit unsigned or 16-bit signed).
 struct WaveFile {
-    QAudioFormat format;
+    PcmFormat format;
     QByteArray samples;
 
     // Null for a file that is missing, unreadable or not such a wave file.
