@@ -55,11 +55,30 @@ Item {
             verify(Qt.colorEqual(scene.globalSetting_color, "#FF00FFFF"))
             compare(ui_View.callNames(), ["loadHWDef", "chkLanguages", "loadApConfig", "loadApConfig"])
             compare(ui_View.callsOf("loadApConfig"), [[true], [false]])
+            // The controls are built when the panel is first shown, and show the built-in state:
+            // sound and animations on, English.
+            compare(findChild(page, "soundList"), null)
+            openPanel()
             compare(findChild(page, "languageList").mdItems.count, 2)
-            // The lists show the built-in state: sound and animations on, English.
             compare(findChild(page, "soundList").getCurIndex(), 0)
             compare(findChild(page, "animationList").getCurIndex(), 0)
             compare(findChild(page, "languageList").getCurIndex(), 1)
+        }
+
+        function test_controlsBuiltLateShowTheStoredSettings() {
+            startedWith(configList({ 1: "1", 2: "1", 3: "0", 27: "3", 28: "2" }))
+            compare(findChild(page, "swatches"), null)
+            openPanel()
+            compare(findChild(page, "soundList").getCurIndex(), 1)
+            compare(findChild(page, "animationList").getCurIndex(), 1)
+            compare(findChild(page, "languageList").getCurIndex(), 0)
+            compare(findChild(page, "brightnessSlider").getCurIndex(), 2)
+            compare(findChild(page, "fieldB").input.text, "100")
+            const swatches = Array.from(findChild(page, "swatches").children)
+            const framed = swatches.filter(swatch => swatch.border && swatch.border.width === 2)
+            compare(framed.length, 1)
+            verify(Qt.colorEqual(framed[0].color, Qt.rgba(200 / 255, 200 / 255, 100 / 255, 1)))
+            compare(findChild(page, "backgroundSwitchText").text, "【 字32 】")
         }
 
         function test_syncAppliesAStoredConfiguration() {
@@ -69,7 +88,7 @@ Item {
             compare(scene.globalSetting_version, "9.9.9")
             compare(ui_View.callsOf("setEnableAudio"), [[false]])
             compare(ui_View.callsOf("clearAllMedia").length, 1)
-            compare(findChild(page, "soundList").getCurIndex(), 1)
+            compare(page.soundIndex, 1)
             compare(scene.animation_speed, 10)
             compare(ui_View.callsOf("getGlobalStrings"), [["025044"]])
             compare(scene.globalSetting_stringList[31], "字31")
@@ -96,7 +115,7 @@ Item {
             page.syncUI(ui_View.apConfig)
             compare(page.version, "4.0")
             compare(ui_View.callsOf("setEnableAudio").length, 0)
-            compare(findChild(page, "soundList").getCurIndex(), 0)
+            compare(page.soundIndex, 0)
             compare(page._AnimationSpeed, 10)
             compare([page._R, page._G, page._B], [255, 180, 0], "swatch 2 stays selected")
             verify(Qt.colorEqual(scene.globalSetting_color, before))
@@ -105,7 +124,7 @@ Item {
             // A short list applies what it has.
             page.syncUI(["5.0", "1"])
             compare(page.version, "5.0")
-            compare(findChild(page, "soundList").getCurIndex(), 1)
+            compare(page.soundIndex, 1)
             compare(String(page.webUrl), "https://korvane.example/")
         }
 
@@ -120,7 +139,7 @@ Item {
         function test_brightnessLevelGivesTheTextAlpha(data) {
             startedWith(configList({ 27: "0", 28: String(data.level) }))
             fuzzyCompare(scene.globalSetting_color.a * 255, data.alpha, 0.01)
-            compare(findChild(page, "brightnessSlider").getCurIndex(), data.level)
+            compare(page.brightnessLevel, data.level)
             // The same through the slider itself.
             startedWith(configList({ 28: "3" }))
             openPanel()
@@ -185,6 +204,7 @@ Item {
 
         function test_swatchClickLoadsItsColour() {
             startedWith(configList({ 27: "0" }))
+            openPanel()
             page.selectSwatch(3)
             compare([page._R, page._G, page._B], [200, 200, 100])
             compare(findChild(page, "fieldB").input.text, "100")
@@ -221,18 +241,26 @@ Item {
         }
 
         function test_soundChoiceTakesEffectAtOnce() {
-            startedWith(configList({}))
+            startedWith(configList({ 1: "0" }))
+            openPanel()
             const list = findChild(page, "soundList")
-            list.setCurIndex(0)
-            list.listElementClicked(1)
+            mouseClick(list, list.width / 2, list.height / 2)
+            tryCompare(list, "isSelect", true)
+            const off = findChild(list, "list").itemAtIndex(1)
+            mouseClick(off, off.width / 2, off.height / 2)
             compare(ui_View.calls(), [["setEnableAudio", false], ["clearAllMedia"]])
+            compare(page.soundIndex, 1)
             ui_View.clearCalls()
             list.listElementClicked(0)
             compare(ui_View.calls(), [["setEnableAudio", true], ["playMedia_Index", 0]])
+            // The list follows the settings again after its own click chose an entry.
+            page.syncUI(configList({ 1: "0" }))
+            compare(list.getCurIndex(), 0)
         }
 
         function test_languageSwitchRetranslatesTheWholeScene() {
             startedWith(configList({ 3: "1" }))
+            openPanel()
             findChild(page, "languageList").listElementClicked(0)
             compare(scene.globalSetting_stringList[27], "字27")
             compare(findChild(page, "soundList").mdItems.get(0).textX, "字31")

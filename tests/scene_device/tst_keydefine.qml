@@ -547,14 +547,11 @@ Item {
 
         function test_translateStrings(data) {
             const settings = findChild(scene, "_Page_Globalsetting")
-            const languages = findChild(settings, "languageList").mdItems
-            let index = -1
-            for (let i = 0; i < languages.count; ++i) {
-                if (languages.get(i).textX === data.tag)
-                    index = i
-            }
+            // The settings page lists the languages in the order the tool reports them.
+            const languages = ui_View.chkLanguages()
+            const index = Object.keys(languages).indexOf(data.tag)
             verify(index >= 0, "the language is shipped")
-            const strings = ui_View.getGlobalStrings(languages.get(index).code)
+            const strings = ui_View.getGlobalStrings(String(languages[data.tag]))
             settings.setLanguage(index)
             const menu = control("_menu1").mdItems
             const labels = [46, 48, 49, 50]

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import "../common/color_strip.js" as ColorBand
 
 // The tool's own settings, and the look (texts, colours, animation speed) that every page reads.
 Image {
@@ -48,6 +49,21 @@ Image {
     readonly property int modeSwatch: 3
     readonly property int swatchCount: 7
 
+    // What the controls show. The settings live here, so the controls need not exist until the
+    // panel is first shown: nobody sees them before, and building them costs start-up time.
+    property int soundIndex: 0
+    property int animationIndex: 0
+    property int languageIndex: -1
+    property int swatchIndex: 0
+    property int brightnessLevel: 7
+    // The colour the number fields show, when it did not come from them.
+    property var fieldsColor: [255, 255, 255]
+    property bool controlsWanted: false
+    onVisibleChanged: {
+        if (visible)
+            controlsWanted = true
+    }
+
     ListModel {
         id: soundModel
         ListElement { textX: "ON" }
@@ -90,7 +106,7 @@ Image {
             languageModel.append({ "textX": name, "code": String(languages[name]) })
             // Until a configuration says otherwise, the list shows the built-in language.
             if (String(languages[name]) === builtInLanguageCode)
-                languageList.setCurIndex(languageModel.count - 1)
+                languageIndex = languageModel.count - 1
         }
     }
 
@@ -149,27 +165,26 @@ Image {
         const updatesSwatch = index !== modeSwatch
         const updatesColor = index === modePaletteStrip || index === modeNumericFields || index === modeSwatch
         if (updatesFields)
-            colorFields.setColor(r, g, b)
-        if (updatesSwatch && swatches.currentIndex >= 0 && swatches.currentIndex < swatchCount) {
-            swatchModel.set(swatches.currentIndex, { "r": r, "g": g, "b": b })
-        }
+            fieldsColor = [r, g, b]
+        if (updatesSwatch && swatchIndex >= 0 && swatchIndex < swatchCount)
+            swatchModel.set(swatchIndex, { "r": r, "g": g, "b": b })
         if (updatesColor)
             updateLabelColor()
     }
 
     // The colour under position p of a strip h long.
     function colorOfStrip(p, h) {
-        return paletteFrame.colorOfStrip(p, h)
+        return ColorBand.colorOfStrip(p, h)
     }
 
     function selectSwatch(index) {
-        swatches.currentIndex = index
+        swatchIndex = index
         const swatch = swatchModel.get(index)
         setRGB(modeSwatch, swatch.r, swatch.g, swatch.b)
     }
 
     function setBrightnessLevel(level) {
-        brightnessSlider.setCurIndex(level)
+        brightnessLevel = level
         brightnessValue = brightnessOfLevel(level)
         updateLabelColor()
     }
@@ -196,19 +211,19 @@ Image {
         const sound = entryInRange(apConfig[1], 0, 1)
         if (sound !== undefined) {
             setSound(sound)
-            soundList.setCurIndex(sound)
+            soundIndex = sound
         }
 
         const animation = entryInRange(apConfig[2], 0, 1)
         if (animation !== undefined) {
             setAnimation(animation)
-            animationList.setCurIndex(animation)
+            animationIndex = animation
         }
 
         const language = entryInRange(apConfig[3], 0, languageModel.count - 1)
         if (language !== undefined) {
             setLanguage(language)
-            languageList.setCurIndex(language)
+            languageIndex = language
         }
 
         if (apConfig.length > 5) {
@@ -224,7 +239,7 @@ Image {
             }
         }
         const swatch = entryInRange(apConfig[27], 0, swatchCount - 1)
-        selectSwatch(swatch !== undefined ? swatch : swatches.currentIndex)
+        selectSwatch(swatch !== undefined ? swatch : swatchIndex)
 
         const brightness = entryInRange(apConfig[28], 0, 7)
         if (brightness !== undefined)
@@ -234,18 +249,20 @@ Image {
     }
 
     function currentConfig() {
-        const config = [version, soundList.getCurIndex(), animationList.getCurIndex(), languageList.getCurIndex(),
-                        isCustomBackground, customBackgroundText]
+        const config = [version, soundIndex, animationIndex, languageIndex, isCustomBackground, customBackgroundText]
         for (let k = 0; k < swatchCount; ++k) {
             const swatch = swatchModel.get(k)
             config.push(swatch.r, swatch.g, swatch.b)
         }
-        config.push(swatches.currentIndex, brightnessSlider.getCurIndex(), String(webUrl))
+        config.push(swatchIndex, brightnessLevel, String(webUrl))
         return config
     }
 
+    // Typed numbers count once their field loses its focus; the buttons take them first.
+    signal fieldsCommitWanted
+
     function dropFieldFocus() {
-        colorFields.commit()
+        fieldsCommitWanted()
     }
 
     function apply() {
@@ -286,221 +303,250 @@ Image {
         color: _Color
     }
 
-    Label {
-        objectName: "versionText"
-        anchors.right: parent.right
-        anchors.rightMargin: 15
-        y: 12
-        text: page.version
-        color: _ColorEnable
-    }
-
-    // Sound, animations, language and background, one row each.
-    Column {
-        id: options
-        x: 27
-        y: 40
-        spacing: 10
-        // Open drop-down lists lie over the text box.
-        z: 1
-
-        component OptionRow: Item {
-            property alias label: caption.text
-            default property alias control: slot.data
-            width: 263
-            height: 23
-            Label {
-                id: caption
-                width: 106
-                anchors.verticalCenter: parent.verticalCenter
-                elide: Text.ElideRight
-            }
+    // Built the first time the panel is shown.
+    Loader {
+        anchors.fill: parent
+        active: page.controlsWanted
+        sourceComponent: Component {
             Item {
-                id: slot
-                x: 112
-                width: 151
-                height: parent.height
-            }
-        }
-
-        OptionRow {
-            label: _StringList[27]
-            z: 4
-            DropdownList {
-                id: soundList
-                objectName: "soundList"
-                // Sound and animations are on until a configuration says otherwise.
-                currentIndex: 0
-                mdItems: soundModel
-                onListElementClicked: function (index) { page.setSound(index) }
-            }
-        }
-        OptionRow {
-            label: _StringList[28]
-            z: 3
-            DropdownList {
-                id: animationList
-                objectName: "animationList"
-                currentIndex: 0
-                mdItems: animationModel
-                onListElementClicked: function (index) { page.setAnimation(index) }
-            }
-        }
-        OptionRow {
-            label: _StringList[29]
-            z: 2
-            DropdownList {
-                id: languageList
-                objectName: "languageList"
-                mdItems: languageModel
-                onListElementClicked: function (index) { page.setLanguage(index) }
-            }
-        }
-        OptionRow {
-            label: _StringList[30]
-            z: 1
-            Item {
-                id: backgroundSwitch
-                objectName: "backgroundSwitch"
-                width: 151
-                height: 23
-                Image {
-                    id: switchBox
-                    anchors.verticalCenter: parent.verticalCenter
-                    source: page.isCustomBackground ? sourceCHK1 : sourceCHK0
+                Label {
+                    objectName: "versionText"
+                    anchors.right: parent.right
+                    anchors.rightMargin: 15
+                    y: 12
+                    text: page.version
+                    color: _ColorEnable
                 }
-                Text {
-                    objectName: "backgroundSwitchText"
-                    anchors.left: switchBox.right
-                    anchors.leftMargin: 6
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: "【 " + (page.isCustomBackground ? _StringList[31] : _StringList[32]) + " 】"
-                    font.family: _FontFamily
-                    font.pixelSize: _Size
-                    font.bold: true
-                    color: switchMouse.containsMouse ? _Color : _ColorEnable
-                }
-                MouseArea {
-                    id: switchMouse
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    onClicked: page.toggleCustomBackground()
-                }
-            }
-        }
-    }
 
-    // Colour and brightness of the interface texts.
-    Item {
-        id: textBox
-        objectName: "textBox"
-        x: 27
-        y: 185
-        width: 270
-        height: 176
+                // Sound, animations, language and background, one row each.
+                Column {
+                    id: options
+                    x: 27
+                    y: 40
+                    spacing: 10
+                    // Open drop-down lists lie over the text box.
+                    z: 1
 
-        Label {
-            x: 10
-            y: 9
-            text: _StringList[33]
-        }
+                    component OptionRow: Item {
+                        property alias label: caption.text
+                        default property alias control: slot.data
+                        width: 263
+                        height: 23
+                        Label {
+                            id: caption
+                            width: 106
+                            anchors.verticalCenter: parent.verticalCenter
+                            elide: Text.ElideRight
+                        }
+                        Item {
+                            id: slot
+                            x: 112
+                            width: 151
+                            height: parent.height
+                        }
+                    }
 
-        Label {
-            x: 10
-            y: 35 + 4
-            width: 86
-            elide: Text.ElideRight
-            text: _StringList[35]
-        }
-
-        Image {
-            id: swatchFrame
-            x: 100
-            y: 35
-            width: 145
-            height: 21
-            source: sourcePaletteIndex
-
-            Row {
-                id: swatches
-                objectName: "swatches"
-                property int currentIndex: 0
-                x: 1
-                y: 1
-                spacing: 2
-                Repeater {
-                    model: swatchModel
-                    Rectangle {
-                        id: swatch
-                        required property int index
-                        required property int r
-                        required property int g
-                        required property int b
-                        width: 19
-                        height: 19
-                        color: Qt.rgba(r / 255, g / 255, b / 255, 1)
-                        border.width: swatches.currentIndex === index ? 2 : 0
-                        border.color: _ColorEnable
-                        MouseArea {
-                            anchors.fill: parent
-                            onClicked: page.selectSwatch(swatch.index)
+                    OptionRow {
+                        label: _StringList[27]
+                        z: 4
+                        DropdownList {
+                            id: soundList
+                            objectName: "soundList"
+                            mdItems: soundModel
+                            onListElementClicked: function (index) {
+                                page.soundIndex = index
+                                page.setSound(index)
+                            }
+                        }
+                    }
+                    OptionRow {
+                        label: _StringList[28]
+                        z: 3
+                        DropdownList {
+                            id: animationList
+                            objectName: "animationList"
+                            mdItems: animationModel
+                            onListElementClicked: function (index) {
+                                page.animationIndex = index
+                                page.setAnimation(index)
+                            }
+                        }
+                    }
+                    OptionRow {
+                        label: _StringList[29]
+                        z: 2
+                        DropdownList {
+                            id: languageList
+                            objectName: "languageList"
+                            mdItems: languageModel
+                            onListElementClicked: function (index) {
+                                page.languageIndex = index
+                                page.setLanguage(index)
+                            }
+                        }
+                    }
+                    OptionRow {
+                        label: _StringList[30]
+                        z: 1
+                        Item {
+                            id: backgroundSwitch
+                            objectName: "backgroundSwitch"
+                            width: 151
+                            height: 23
+                            Image {
+                                id: switchBox
+                                anchors.verticalCenter: parent.verticalCenter
+                                source: page.isCustomBackground ? sourceCHK1 : sourceCHK0
+                            }
+                            Text {
+                                objectName: "backgroundSwitchText"
+                                anchors.left: switchBox.right
+                                anchors.leftMargin: 6
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: "【 " + (page.isCustomBackground ? _StringList[31] : _StringList[32]) + " 】"
+                                font.family: _FontFamily
+                                font.pixelSize: _Size
+                                font.bold: true
+                                color: switchMouse.containsMouse ? _Color : _ColorEnable
+                            }
+                            MouseArea {
+                                id: switchMouse
+                                anchors.fill: parent
+                                hoverEnabled: true
+                                onClicked: page.toggleCustomBackground()
+                            }
                         }
                     }
                 }
+
+                // Colour and brightness of the interface texts.
+                Item {
+                    id: textBox
+                    objectName: "textBox"
+                    x: 27
+                    y: 185
+                    width: 270
+                    height: 176
+
+                    Label {
+                        x: 10
+                        y: 9
+                        text: _StringList[33]
+                    }
+
+                    Label {
+                        x: 10
+                        y: 35 + 4
+                        width: 86
+                        elide: Text.ElideRight
+                        text: _StringList[35]
+                    }
+
+                    Image {
+                        id: swatchFrame
+                        x: 100
+                        y: 35
+                        width: 145
+                        height: 21
+                        source: sourcePaletteIndex
+
+                        Row {
+                            objectName: "swatches"
+                            x: 1
+                            y: 1
+                            spacing: 2
+                            Repeater {
+                                model: swatchModel
+                                Rectangle {
+                                    id: swatch
+                                    required property int index
+                                    required property int r
+                                    required property int g
+                                    required property int b
+                                    width: 19
+                                    height: 19
+                                    color: Qt.rgba(r / 255, g / 255, b / 255, 1)
+                                    border.width: page.swatchIndex === index ? 2 : 0
+                                    border.color: _ColorEnable
+                                    MouseArea {
+                                        anchors.fill: parent
+                                        onClicked: page.selectSwatch(swatch.index)
+                                    }
+                                }
+                            }
+                        }
+                    }
+
+                    ColorStrip {
+                        x: 100
+                        y: 65
+                        onColorPicked: function (r, g, b) { page.setRGB(page.modePaletteStrip, r, g, b) }
+                    }
+
+                    ColorFields {
+                        id: colorFields
+                        x: 100
+                        y: 96
+                        textSize: _Size
+                        labelColor: _Color
+                        textColor: _ColorEnable
+                        fontFamily: _FontFamily
+                        onColorEntered: function (r, g, b) { page.setRGB(page.modeNumericFields, r, g, b) }
+                        Component.onCompleted: setColor(...page.fieldsColor)
+                        Connections {
+                            target: page
+                            function onFieldsColorChanged() {
+                                colorFields.setColor(...page.fieldsColor)
+                            }
+                            function onFieldsCommitWanted() {
+                                colorFields.commit()
+                            }
+                        }
+                    }
+
+                    Label {
+                        x: 10
+                        y: 130 + 4
+                        width: 84
+                        elide: Text.ElideRight
+                        text: _StringList[36]
+                    }
+
+                    Slider {
+                        id: brightnessSlider
+                        objectName: "brightnessSlider"
+                        x: 97
+                        y: 130
+                        minIndex: 0
+                        onSliderClicked: function (index) { page.setBrightnessLevel(index) }
+                    }
+                }
+
+                Row {
+                    anchors.right: textBox.right
+                    y: textBox.y + textBox.height + 10
+                    spacing: 6
+                    Button_2state {
+                        objectName: "resetButton"
+                        source0: sourceReset0
+                        source1: sourceReset1
+                        onClicked: page.reset()
+                    }
+                    Button_2state {
+                        objectName: "applyButton"
+                        source0: sourceApply0
+                        source1: sourceApply1
+                        onClicked: page.apply()
+                    }
+                }
+
+                // The controls show the page's settings, and follow them again after a click that
+                // set their choice themselves.
+                Binding { target: soundList; property: "currentIndex"; value: page.soundIndex }
+                Binding { target: animationList; property: "currentIndex"; value: page.animationIndex }
+                Binding { target: languageList; property: "currentIndex"; value: page.languageIndex }
+                Binding { target: brightnessSlider; property: "currentIndex"; value: page.brightnessLevel }
             }
-        }
-
-        ColorStrip {
-            id: paletteFrame
-            x: 100
-            y: 65
-            onColorPicked: function (r, g, b) { page.setRGB(page.modePaletteStrip, r, g, b) }
-        }
-
-        ColorFields {
-            id: colorFields
-            x: 100
-            y: 96
-            textSize: _Size
-            labelColor: _Color
-            textColor: _ColorEnable
-            fontFamily: _FontFamily
-            onColorEntered: function (r, g, b) { page.setRGB(page.modeNumericFields, r, g, b) }
-        }
-
-        Label {
-            x: 10
-            y: 130 + 4
-            width: 84
-            elide: Text.ElideRight
-            text: _StringList[36]
-        }
-
-        Slider {
-            id: brightnessSlider
-            objectName: "brightnessSlider"
-            x: 97
-            y: 130
-            minIndex: 0
-            onSliderClicked: function (index) { page.setBrightnessLevel(index) }
-        }
-    }
-
-    Row {
-        anchors.right: textBox.right
-        y: textBox.y + textBox.height + 10
-        spacing: 6
-        Button_2state {
-            objectName: "resetButton"
-            source0: sourceReset0
-            source1: sourceReset1
-            onClicked: page.reset()
-        }
-        Button_2state {
-            objectName: "applyButton"
-            source0: sourceApply0
-            source1: sourceApply1
-            onClicked: page.apply()
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import "color_strip.js" as ColorBand
 
 // A band of colours from black through red, yellow, green, cyan, blue, magenta and white back to
 // black; pressing or dragging on it picks the colour under the pointer.
@@ -7,24 +8,6 @@ Image {
     signal colorPicked(int r, int g, int b)
 
     source: sourcePalette
-
-    // The colour at position p of a band `length` long, in eighths.
-    function colorOfStrip(p, length) {
-        const rate = p / (length - 1) / 0.125
-        const level = Math.floor(rate)
-        const v = Math.floor(255 * (rate - level) + 0.5)
-        switch (level) {
-        case 0: return [v, 0, 0]
-        case 1: return [255, v, 0]
-        case 2: return [255 - v, 255, 0]
-        case 3: return [0, 255, v]
-        case 4: return [0, 255 - v, 255]
-        case 5: return [v, 0, 255]
-        case 6: return [255, v, 255]
-        case 7: return [255 - v, 255 - v, 255 - v]
-        default: return [0, 0, 0]
-        }
-    }
 
     Rectangle {
         id: band
@@ -50,7 +33,7 @@ Image {
         objectName: "paletteMouse"
         anchors.fill: band
         function pick(x) {
-            const rgb = strip.colorOfStrip(Math.max(0, Math.min(width - 1, x)), width)
+            const rgb = ColorBand.colorOfStrip(Math.max(0, Math.min(width - 1, x)), width)
             strip.colorPicked(rgb[0], rgb[1], rgb[2])
         }
         onPressed: function (mouse) { pick(mouse.x) }
