@@ -18,7 +18,7 @@
 myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
     // The window is translucent; the scene's own pixels shape it.
     setClearColor(Qt::transparent);
-    engine()->addImageProvider(QStringLiteral("windowshaped"), new WindowShapedImageProvider);
+    WindowShapedImageProvider::install(engine());
     CapEdgeImageProvider::install(engine());
     isAudioEnabled = true;
     profileSettings.clear();

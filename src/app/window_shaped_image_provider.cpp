@@ -1,6 +1,7 @@
 #include "app/window_shaped_image_provider.h"
 
 #include <QPainter>
+#include <QQmlEngine>
 #include <QUrl>
 
 namespace {
@@ -22,6 +23,10 @@ QImage coverAndCentre(const QImage& picture, const QSize& size) {
 
 WindowShapedImageProvider::WindowShapedImageProvider() : QQuickImageProvider(Image) {}
 
+void WindowShapedImageProvider::install(QQmlEngine* engine) {
+    engine->addImageProvider(QStringLiteral("windowshaped"), new WindowShapedImageProvider);
+}
+
 QImage WindowShapedImageProvider::requestImage(const QString& id, QSize* size,
                                                const QSize& /*requestedSize*/) {
     const QStringList parts = id.split(QLatin1Char('/'));
@@ -29,8 +34,15 @@ QImage WindowShapedImageProvider::requestImage(const QString& id, QSize* size,
         return {};
     const QImage picture = loadAddress(parts[0]);
     const QImage outline = loadAddress(parts[1]);
-    if (picture.isNull() || outline.isNull())
+    if (outline.isNull())
         return {};
+    // A picture that was moved, deleted or damaged since it was chosen leaves the skin's own
+    // background, not an empty window.
+    if (picture.isNull()) {
+        if (size)
+            *size = outline.size();
+        return outline;
+    }
 
     QImage shaped = coverAndCentre(picture, outline.size())
                         .convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -48,17 +48,29 @@ private slots:
         QCOMPARE(shaped.pixelColor(30, 10), QColor(200, 0, 0));
     }
 
-    void unreadableInputGivesNoImage() {
+    void unreadablePictureGivesTheSkinBackground() {
         QFile garbage(dir.filePath(QStringLiteral("garbage.png")));
         QVERIFY(garbage.open(QIODevice::WriteOnly));
         garbage.write("not a picture at all");
         garbage.close();
         WindowShapedImageProvider provider;
-        const QString outline = address(outlinePath);
-        for (const QString& id :
-             {address(garbage.fileName()) + QLatin1Char('/') + outline,
-              address(dir.filePath(QStringLiteral("missing.png"))) + QLatin1Char('/') + outline,
-              address(picturePath), QString()})
+        const QImage outline(outlinePath);
+        for (const QString& picture :
+             {garbage.fileName(), dir.filePath(QStringLiteral("missing.png")), dir.path()}) {
+            QSize size;
+            const QImage shown = provider.requestImage(
+                address(picture) + QLatin1Char('/') + address(outlinePath), &size, QSize());
+            QCOMPARE(size, outline.size());
+            QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+                     outline.convertToFormat(QImage::Format_ARGB32));
+        }
+    }
+
+    void malformedRequestGivesNoImage() {
+        WindowShapedImageProvider provider;
+        const QString missingOutline = address(dir.filePath(QStringLiteral("no-outline.png")));
+        for (const QString& id : {address(picturePath) + QLatin1Char('/') + missingOutline,
+                                  address(picturePath), QString()})
             QVERIFY(provider.requestImage(id, nullptr, QSize()).isNull());
     }
 };

@@ -1,5 +1,6 @@
 // Runs the scene's Qt Quick Test suites (tst_*.qml beside this file) against a stand-in controller.
 #include "app/cap_edge_image_provider.h"
+#include "app/window_shaped_image_provider.h"
 #include "scene_stand_in.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("ui_View"), standIn);
         engine->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), standIn);
         CapEdgeImageProvider::install(engine);
+        WindowShapedImageProvider::install(engine);
     }
 
     void cleanupTestCase() {

@@ -3,6 +3,7 @@
 #include "../device/virtual_link.h"
 #include "app/cap_edge_image_provider.h"
 #include "app/myqquickview.h"
+#include "app/window_shaped_image_provider.h"
 #include "device/lang_file_valid.h"
 #include "device_scene_probe.h"
 #include "scene_stand_in.h"
@@ -40,6 +41,7 @@ public slots:
                                                   new SceneStandIn(engine));
         engine->rootContext()->setContextProperty(QStringLiteral("z9"), probe);
         CapEdgeImageProvider::install(engine);
+        WindowShapedImageProvider::install(engine);
     }
 
     void cleanupTestCase() {
