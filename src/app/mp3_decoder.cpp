@@ -47,12 +47,11 @@ Mp3Decoder::~Mp3Decoder() {
 qint64 Mp3Decoder::read(char* data, qint64 maxBytes) {
     if (!handle)
         return 0;
-    const qint64 wholeFrames = maxBytes - maxBytes % pcmFormat.bytesPerFrame();
     size_t done = 0;
     // The first read may only announce the format; the next one brings samples.
-    for (int attempt = 0; attempt < 2 && done == 0 && wholeFrames > 0; ++attempt) {
+    for (int attempt = 0; attempt < 2 && done == 0 && maxBytes > 0; ++attempt) {
         const int result =
-            mpg123_read(handle, reinterpret_cast<unsigned char*>(data), size_t(wholeFrames), &done);
+            mpg123_read(handle, reinterpret_cast<unsigned char*>(data), size_t(maxBytes), &done);
         if (result != MPG123_OK && result != MPG123_NEW_FORMAT)
             break;
     }

@@ -19,8 +19,8 @@ public:
     PcmFormat format() const { return pcmFormat; }
     // The length in bytes of the whole decoded track, found from the frame headers.
     qint64 totalBytes() const { return total; }
-    // Decodes the next samples into `data`, whole frames up to `maxBytes`; 0 once the track has
-    // ended (or cannot be read on).
+    // Decodes the next samples into `data`, up to `maxBytes` (a whole number of frames); 0 once
+    // the track has ended (or cannot be read on).
     qint64 read(char* data, qint64 maxBytes);
     // Back to the beginning of the track.
     void rewind();

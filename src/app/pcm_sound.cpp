@@ -52,8 +52,7 @@ void PcmSound::rewind() {
 qint64 PcmSound::read(char* data, qint64 maxBytes) {
     if (decoder)
         return decoder->read(data, maxBytes);
-    const qint64 wholeFrames = maxBytes - maxBytes % pcmFormat.bytesPerFrame();
-    const qint64 count = qBound<qint64>(0, samples.size() - position, wholeFrames);
+    const qint64 count = qBound<qint64>(0, samples.size() - position, maxBytes);
     if (count > 0)
         std::memcpy(data, samples.constData() + position, size_t(count));
     position += count;

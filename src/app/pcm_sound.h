@@ -22,7 +22,8 @@ public:
     qint64 durationMs() const;
     // Back to the beginning.
     void rewind();
-    // Copies the next samples, whole frames up to `maxBytes`, into `data`; 0 at the end.
+    // Copies the next samples, up to `maxBytes` (a whole number of frames), into `data`; 0 at the
+    // end.
     qint64 read(char* data, qint64 maxBytes);
 
 private:

@@ -31,7 +31,7 @@ void SoundPlayer::clear() {
 }
 
 void SoundPlayer::load(const QString& path) {
-    // Each file is decoded once; a file that could not be read is tried again next time.
+    // Each file is opened once; a file that could not be read is tried again next time.
     if (sound && path == loadedPath)
         return;
     sound = PcmSound::open(path);

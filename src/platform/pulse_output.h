@@ -17,8 +17,8 @@ struct timeval;
 // has been played, the stream is let go, so a finished sound costs nothing.
 class PulseOutput {
 public:
-    // Called on the sound server's thread for the next samples, whole frames up to `maxBytes`;
-    // 0 at the end.
+    // Called on the sound server's thread for the next samples, up to `maxBytes`, which is always
+    // a whole number of frames; 0 at the end.
     using Source = std::function<qint64(char* data, qint64 maxBytes)>;
 
     PulseOutput();
