@@ -108,19 +108,23 @@ Item {
         main_Z9.translateStrings()
     }
 
-    // Window drag: everything not covered by another mouse area moves the frameless window.
+    // Window drag: everything not covered by another mouse area moves the frameless window. The
+    // window system moves it where it can (the only way on Wayland); elsewhere the pointer's
+    // deltas do.
     MouseArea {
         id: dragRegion
         anchors.fill: parent
         hoverEnabled: true
         property real clickPosX: 0
         property real clickPosY: 0
+        property bool movedBySystem: false
         onPressed: function (mouse) {
             clickPosX = mouse.x
             clickPosY = mouse.y
+            movedBySystem = ui_Ctl.startSystemMove()
         }
         onPositionChanged: function (mouse) {
-            if (!pressed)
+            if (!pressed || movedBySystem)
                 return
             ui_Ctl.onXChanged(mouse.x - clickPosX)
             ui_Ctl.onYChanged(mouse.y - clickPosY)

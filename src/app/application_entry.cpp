@@ -3,11 +3,13 @@
 #include "app/data_directory.h"
 #include "app/symbol_font.h"
 #include "app/widget.h"
+#include "platform/desktop_session.h"
 #include "platform/hid_backend.h"
 #include "platform/single_application.h"
 
 #include <QDir>
 #include <QQuickWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -20,12 +22,34 @@ void chooseSceneBackend() {
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
+// Comes forward on a second start. A Wayland compositor takes the focus request with the
+// launcher's activation token (the toolkit hands the one in XDG_ACTIVATION_TOKEN on); where it
+// still keeps the focus elsewhere, the window at least asks for attention.
+void bringToFront(QWidget* window, const QString& activationToken) {
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
+    constexpr int focusWaitMs = 500;
+    QTimer::singleShot(focusWaitMs, window, [window] {
+        if (!window->isActiveWindow())
+            QApplication::alert(window);
+    });
+}
+
 } // namespace
 
 int runKorvane(int argc, char** argv, std::shared_ptr<HidBackend> hidBackend) {
     chooseSceneBackend();
+    // Docks and compositors match the window to its desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvane.Keyboard"));
+    const bool platformChosen = DesktopSession::preferWaylandPlatform();
+    const QString activationToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
     SingleApplication app(argc, argv);
-    if (app.isRunning())
+    if (platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
+    if (app.isRunning(activationToken))
         return 1;
     SymbolFont::install();
 
@@ -37,11 +61,8 @@ int runKorvane(int argc, char** argv, std::shared_ptr<HidBackend> hidBackend) {
         auto widget = std::make_unique<Widget>(nullptr, std::move(hidBackend));
         widget->showNormal();
         // A second start brings this window to the front instead of opening another.
-        QObject::connect(&app, &SingleApplication::raiseRequested, widget.get(), [&widget] {
-            widget->showNormal();
-            widget->raise();
-            widget->activateWindow();
-        });
+        QObject::connect(&app, &SingleApplication::raiseRequested, widget.get(),
+                         [&widget](const QString& token) { bringToFront(widget.get(), token); });
         widget->startUI();
         exitCode = app.exec();
     }

@@ -5,6 +5,7 @@
 #include "app/ui_controler.h"
 #include "app/widget.h"
 #include "device/dev_info.h"
+#include "platform/desktop_session.h"
 #include "platform/evdev_key_listener.h"
 #include "platform/xinput_key_listener.h"
 
@@ -23,9 +24,10 @@ quint16 scanKey(quint32 scanCode, quint32 flags) {
     return quint16((scanCode & 0xFF) << 8 | (flags & KeyHookCodes::extendedFlag));
 }
 
-// On a Wayland session an X client sees no other application's keys: read the keyboard itself.
+// On a Wayland session an X client sees no other application's keys, even when the tool itself
+// runs through XWayland: read the keyboard itself.
 std::unique_ptr<KeyListener> sessionKeyListener() {
-    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!DesktopSession::isWayland())
         return std::make_unique<XInputKeyListener>();
     EvdevKeyListener::DeviceIds ids;
     for (const DevInfo& device : readDeviceTable(deviceTableFile))

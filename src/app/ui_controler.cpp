@@ -3,7 +3,14 @@
 #include "app/myqquickview.h"
 #include "app/widget.h"
 
+#include <QLoggingCategory>
 #include <QQmlContext>
+#include <QWindow>
+
+namespace {
+// Off by default; QT_LOGGING_RULES="korvane.window.debug=true" tells who moves the window.
+Q_LOGGING_CATEGORY(windowLog, "korvane.window", QtInfoMsg)
+} // namespace
 
 void Ui_Controler::setupUi(Widget* target) {
     if (target->objectName().isEmpty())
@@ -45,4 +52,12 @@ void Ui_Controler::onXChanged(int x) {
 void Ui_Controler::onYChanged(int y) {
     if (form)
         form->move(form->pos() + QPoint(0, y));
+}
+
+bool Ui_Controler::startSystemMove() {
+    QWindow* window = form ? form->windowHandle() : nullptr;
+    const bool moving = window && window->startSystemMove();
+    qCDebug(windowLog) << (moving ? "the window system moves the window"
+                                  : "the window system refuses to move the window");
+    return moving;
 }

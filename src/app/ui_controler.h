@@ -21,4 +21,8 @@ public slots:
     void onMinimize();
     void onXChanged(int x);
     void onYChanged(int y);
+    // Hands the move of the window to the window system (Wayland compositors and X11 window
+    // managers honour it while a button is held). False where the platform refuses; the scene then
+    // moves the window by the pointer's deltas.
+    bool startSystemMove();
 };

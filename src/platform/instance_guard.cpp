@@ -14,7 +14,11 @@
 namespace {
 
 constexpr int raiseWaitMs = 500;
-const QByteArray raiseRequest = "raise\n";
+constexpr qint64 longestRequestLine = 4096;
+// One request per line. The token line comes first, so that a copy that knows only "raise" still
+// comes forward.
+const QByteArray raiseRequest = "raise";
+const QByteArray tokenRequest = "activation-token ";
 
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
@@ -87,20 +91,41 @@ void InstanceGuard::listen() {
     connect(server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* client = server->nextPendingConnection()) {
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (client->readAll().contains(raiseRequest))
-                    emit raiseRequested();
-            });
+            connect(client, &QLocalSocket::readyRead, this,
+                    [this, client] { readRequests(client); });
         }
     });
 }
 
-void InstanceGuard::askToRaise() const {
+void InstanceGuard::readRequests(QLocalSocket* client) {
+    while (client->canReadLine()) {
+        QByteArray line = client->readLine(longestRequestLine + 1);
+        // A line longer than any request is not from a copy of ours: stop listening to it.
+        if (!line.endsWith('\n')) {
+            client->abort();
+            return;
+        }
+        line.chop(1);
+        if (line.startsWith(tokenRequest))
+            client->setProperty("activationToken",
+                                QString::fromUtf8(line.mid(tokenRequest.size())));
+        else if (line == raiseRequest)
+            emit raiseRequested(client->property("activationToken").toString());
+    }
+    if (client->bytesAvailable() > longestRequestLine)
+        client->abort();
+}
+
+void InstanceGuard::askToRaise(const QString& activationToken) const {
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(raiseWaitMs))
         return;
-    socket.write(raiseRequest);
+    // A token is printable text from the launcher; a line break in it would end the request early.
+    const QByteArray token = activationToken.toUtf8().simplified().replace(' ', "");
+    if (!token.isEmpty())
+        socket.write(tokenRequest + token + '\n');
+    socket.write(raiseRequest + '\n');
     socket.waitForBytesWritten(raiseWaitMs);
     socket.disconnectFromServer();
 }

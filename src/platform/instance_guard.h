@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
 
 // Keeps a second copy of one program from running for the same user. The first copy holds an
 // advisory lock on a file; the kernel drops it when that copy ends in any way, so a lock file
@@ -21,18 +22,21 @@ public:
     // broken folder must not keep the program from ever starting). False when another copy
     // holds the lock.
     bool acquire();
-    // Asks the copy that holds the lock to bring its window to the front; waits briefly.
-    void askToRaise() const;
+    // Asks the copy that holds the lock to bring its window to the front; waits briefly. The
+    // activation token that a launcher gave this start (empty when none) goes with the request, so
+    // that a Wayland compositor lets the running copy take the focus.
+    void askToRaise(const QString& activationToken = {}) const;
 
     // The user's runtime directory, or else a folder of the user's own below the temporary
     // directory (created private; one that another user made is refused) or in the home folder.
     static QString privateDirectory();
 
 signals:
-    void raiseRequested();
+    void raiseRequested(const QString& activationToken);
 
 private:
     void listen();
+    void readRequests(QLocalSocket* client);
 
     QString lockPath;
     QString socketPath;

@@ -18,7 +18,7 @@ SingleApplication::SingleApplication(int& argc, char** argv) : QApplication(argc
 
 SingleApplication::~SingleApplication() = default;
 
-bool SingleApplication::isRunning() {
+bool SingleApplication::isRunning(const QString& activationToken) {
     if (guard)
         return false;
     const QString directory = InstanceGuard::privateDirectory();
@@ -28,7 +28,7 @@ bool SingleApplication::isRunning() {
         return false;
     auto* candidate = new InstanceGuard(directory, guardName(applicationFilePath()), this);
     if (!candidate->acquire()) {
-        candidate->askToRaise();
+        candidate->askToRaise(activationToken);
         delete candidate;
         return true;
     }

@@ -14,12 +14,15 @@ public:
     SingleApplication(int& argc, char** argv);
     ~SingleApplication() override;
 
-    // True when another copy runs; that copy has then been asked to bring its window forward.
-    bool isRunning();
+    // True when another copy runs; that copy has then been asked to bring its window forward,
+    // with the activation token that the launcher gave this start (read before the application
+    // object existed: the toolkit may take it from the environment).
+    bool isRunning(const QString& activationToken = {});
 
 signals:
-    // A later copy asked this one to bring its window to the front.
-    void raiseRequested();
+    // A later copy asked this one to bring its window to the front, passing on the activation
+    // token its launcher gave it (empty when none).
+    void raiseRequested(const QString& activationToken);
 
 private:
     InstanceGuard* guard = nullptr;

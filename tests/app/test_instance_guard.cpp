@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -115,15 +116,59 @@ private slots:
         QTRY_VERIFY(guard.acquire());
     }
 
+    void laterCopyAsksTheFirstToComeForward_data() {
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<QString>("received");
+        QTest::newRow("no launcher token") << QString() << QString();
+        QTest::newRow("launcher token passed on") << "weston-7_TIME1234"
+                                                  << "weston-7_TIME1234";
+        QTest::newRow("line break cannot split the request") << "abc\nraise\nxyz"
+                                                             << "abcraisexyz";
+    }
+
     void laterCopyAsksTheFirstToComeForward() {
+        QFETCH(QString, token);
+        QFETCH(QString, received);
         QTemporaryDir dir;
         InstanceGuard first(dir.path(), name);
         QVERIFY(first.acquire());
         QSignalSpy raised(&first, &InstanceGuard::raiseRequested);
         InstanceGuard second(dir.path(), name);
         QVERIFY(!second.acquire());
-        second.askToRaise();
+        second.askToRaise(token);
         QTRY_COMPARE(raised.count(), 1);
+        QCOMPARE(raised.first().first().toString(), received);
+        QTest::qWait(100);
+        QCOMPARE(raised.count(), 1);
+    }
+
+    void oldCopysPlainRequestStillRaises() {
+        QTemporaryDir dir;
+        InstanceGuard first(dir.path(), name);
+        QVERIFY(first.acquire());
+        QSignalSpy raised(&first, &InstanceGuard::raiseRequested);
+        QLocalSocket socket;
+        socket.connectToServer(dir.filePath(name + QStringLiteral(".socket")));
+        QVERIFY(socket.waitForConnected(2000));
+        socket.write("raise\n");
+        QVERIFY(socket.waitForBytesWritten(2000));
+        QTRY_COMPARE(raised.count(), 1);
+        QCOMPARE(raised.first().first().toString(), QString());
+    }
+
+    void endlessLineIsNoRequest() {
+        QTemporaryDir dir;
+        InstanceGuard first(dir.path(), name);
+        QVERIFY(first.acquire());
+        QSignalSpy raised(&first, &InstanceGuard::raiseRequested);
+        QLocalSocket socket;
+        socket.connectToServer(dir.filePath(name + QStringLiteral(".socket")));
+        QVERIFY(socket.waitForConnected(2000));
+        socket.write(QByteArray(64 * 1024, 'r'));
+        socket.write("\nraise\n");
+        socket.waitForBytesWritten(2000);
+        QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(raised.count(), 0);
     }
 
     void fallbackFolderIsPrivate_data() {

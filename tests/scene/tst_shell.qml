@@ -15,6 +15,7 @@ Item {
             ui_View.apConfigDefault = []
             ui_View.languages = {}
             ui_View.hwDef = []
+            ui_View.systemMoves = false
         }
 
         function startedScene() {
@@ -132,14 +133,24 @@ Item {
             compare(ui_View.calls(), [["playMedia_Index", 4], ["onMinimize"]])
         }
 
-        function test_dragMovesTheWindowByThePointerDelta() {
+        function test_dragMovesTheWindowByThePointerDeltaWhereTheWindowSystemRefuses() {
             const scene = startedScene()
             ui_View.clearCalls()
             // An empty spot of the frame, away from menus and pages.
             mousePress(scene, 500, 70)
             mouseMove(scene, 507, 67)
             mouseRelease(scene, 507, 67)
-            compare(ui_View.calls(), [["onXChanged", 7], ["onYChanged", -3]])
+            compare(ui_View.calls(), [["startSystemMove"], ["onXChanged", 7], ["onYChanged", -3]])
+        }
+
+        function test_dragIsLeftToTheWindowSystemWhereItMovesTheWindow() {
+            const scene = startedScene()
+            ui_View.systemMoves = true
+            ui_View.clearCalls()
+            mousePress(scene, 500, 70)
+            mouseMove(scene, 507, 67)
+            mouseRelease(scene, 507, 67)
+            compare(ui_View.calls(), [["startSystemMove"]])
         }
     }
 }

@@ -91,3 +91,8 @@ void SceneStandIn::onXChanged(int x) {
 void SceneStandIn::onYChanged(int y) {
     record(QStringLiteral("onYChanged"), {y});
 }
+
+bool SceneStandIn::startSystemMove() {
+    record(QStringLiteral("startSystemMove"));
+    return systemMoves;
+}

@@ -14,6 +14,7 @@ class SceneStandIn : public QObject {
     Q_PROPERTY(QVariantMap languages MEMBER languages)
     Q_PROPERTY(QVariantMap strings MEMBER strings)
     Q_PROPERTY(QString customFilePath MEMBER customFilePath)
+    Q_PROPERTY(bool systemMoves MEMBER systemMoves)
 
 public:
     using QObject::QObject;
@@ -25,6 +26,8 @@ public:
     // language code -> string list
     QVariantMap strings;
     QString customFilePath;
+    // Whether the window system takes over a window drag.
+    bool systemMoves = false;
 
     // Every call as [name, arg0, arg1, ...], oldest first.
     Q_INVOKABLE QVariantList calls() const { return recorded; }
@@ -63,6 +66,7 @@ public slots:
     void onMinimize();
     void onXChanged(int x);
     void onYChanged(int y);
+    bool startSystemMove();
 
 private:
     void record(const QString& name, const QVariantList& arguments = {});
