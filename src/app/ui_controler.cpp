@@ -1,11 +1,10 @@
 #include "app/ui_controler.h"
 
-#include "app/myqquickview.h"
-#include "app/widget.h"
+#include "controller/myqquickview.h"
 
 #include <QQmlContext>
 
-void Ui_Controler::setupUi(Widget* target) {
+void Ui_Controler::setupUi(QWidget* target, QObject* deviceLink) {
     if (target->objectName().isEmpty())
         target->setObjectName(QStringLiteral("Widget"));
     form = target;
@@ -21,14 +20,14 @@ void Ui_Controler::setupUi(Widget* target) {
     // The scene never calls the native side while it is being created, so these come after.
     QQmlContext* context = view->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), view.data());
-    context->setContextProperty(QStringLiteral("hid"), &form->deviceLink());
+    context->setContextProperty(QStringLiteral("hid"), deviceLink);
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
 
     form->resize(view->size());
     retranslateUi(form);
 }
 
-void Ui_Controler::retranslateUi(Widget* target) {
+void Ui_Controler::retranslateUi(QWidget* target) {
     target->setWindowTitle(QStringLiteral("Korvane Keyboard 1.0"));
 }
 
