@@ -3,6 +3,7 @@
 #include "controller/myqquickview.h"
 
 #include <QQmlContext>
+#include <QQuickItem>
 
 void Ui_Controler::setupUi(QWidget* target, QObject* deviceLink) {
     if (target->objectName().isEmpty())
@@ -17,11 +18,13 @@ void Ui_Controler::setupUi(QWidget* target, QObject* deviceLink) {
     view->setObjectName(QStringLiteral("ui_View"));
     view->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
 
-    // The scene never calls the native side while it is being created, so these come after.
-    QQmlContext* context = view->rootContext();
-    context->setContextProperty(QStringLiteral("ui_View"), view.data());
-    context->setContextProperty(QStringLiteral("hid"), deviceLink);
-    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+    // The scene never calls the native side while it is being created, so these come after. The
+    // scene's root hands the controller and the window control on to every document.
+    view->rootContext()->setContextProperty(QStringLiteral("hid"), deviceLink);
+    if (QQuickItem* root = view->rootObject()) {
+        root->setProperty("ui_View", QVariant::fromValue<QObject*>(view.data()));
+        root->setProperty("ui_Ctl", QVariant::fromValue<QObject*>(this));
+    }
 
     form->resize(view->size());
     retranslateUi(form);

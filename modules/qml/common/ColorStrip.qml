@@ -7,7 +7,7 @@ Image {
     id: strip
     signal colorPicked(int r, int g, int b)
 
-    source: sourcePalette
+    source: Scene.sourcePalette
 
     Rectangle {
         id: band
