@@ -1,5 +1,4 @@
 import QtQuick
-import "../common"
 import "./basic"
 import "./common"
 import "./Z9"

@@ -1,6 +1,5 @@
 import QtQuick
 import "../common"
-import "../common/color_strip.js" as ColorBand
 
 // The tool's own settings, and the look (texts, colours, animation speed) that every page reads.
 Image {

@@ -1,5 +1,4 @@
 import QtQuick
-import "color_strip.js" as ColorBand
 
 // A band of colours from black through red, yellow, green, cyan, blue, magenta and white back to
 // black; pressing or dragging on it picks the colour under the pointer.
