@@ -1,5 +1,5 @@
 #include "app/application_entry.h"
-#include "platform/virtual_hid_backend.h"
+#include "virtual/virtual_hid_backend.h"
 #include "virtual/virtual_keyboard.h"
 
 int main(int argc, char** argv) {

@@ -1,5 +1,5 @@
-#include "app/data_directory.h"
 #include "ctl/korvane_ctl.h"
+#include "settings/data_directory.h"
 
 #include <QCoreApplication>
 #include <QDir>

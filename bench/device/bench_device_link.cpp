@@ -4,7 +4,7 @@
 #include "device/dev_info.h"
 #include "device/hid_thread.h"
 #include "device/link_timing.h"
-#include "platform/virtual_hid_backend.h"
+#include "virtual/virtual_hid_backend.h"
 #include "virtual/virtual_keyboard.h"
 
 #include <QCoreApplication>

@@ -3,13 +3,13 @@
 // own. Prints one line per phase: "<phase> <CPU seconds> <wall seconds>".
 //   bench_preview baseline SECONDS
 //   bench_preview tool SECONDS [CODE...]   (CODE: effect codes in hex, to measure only those)
-#include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "controller/myqquickview.h"
 #include "find_item.h"
 #include "platform/device_monitor.h"
-#include "platform/virtual_hid_backend.h"
 #include "scene_work_dir.h"
+#include "virtual/virtual_hid_backend.h"
 #include "virtual/virtual_keyboard.h"
 
 #include <QApplication>

@@ -21,65 +21,29 @@ Item {
     property url globalSetting_webUrl: _Page_Globalsetting.webUrl
     property int skin_No: _Page_Globalsetting.skin_No
     property bool isCustomBackground: _Page_Globalsetting.isCustomBackground
-    property url sourceCustomBackground: ""
+    property url sourceCustomBackground: _Page_Globalsetting.customBackgroundText
 
-    // Skin images: files below the working directory, chosen by the skin number.
-    readonly property string skinDir: "file:modules/img/skin" + skin_No + "/"
-    property url sourceBackground: skinDir + "background.png"
-    property url sourceFrameBackground: skinDir + "frame/frameBackground.png"
-    property url sourceDecoration1: skinDir + "frame/decoration1.png"
-    property url sourceDecoration2: skinDir + "frame/decoration2.png"
-    property url sourceAS0: skinDir + "list_up/applicationSetting_0.png"
-    property url sourceAS1: skinDir + "list_up/applicationSetting_1.png"
-    property url sourceAM0: skinDir + "list_up/applicationMinimize_0.png"
-    property url sourceAM1: skinDir + "list_up/applicationMinimize_1.png"
-    property url sourceListUpContainer: skinDir + "list_up/listUpContainer.png"
-    property url sourceListDnContainer: skinDir + "list_dn/listDnContainer.png"
-    property url sourceListPfContainer: skinDir + "list_pf/listPfContainer.png"
-    property url sourceFW0: skinDir + "list_pf/profileFW_0.png"
-    property url sourceFW1: skinDir + "list_pf/profileFW_1.png"
-    property url sourceSW0: skinDir + "list_pf/profileSW_0.png"
-    property url sourceSW1: skinDir + "list_pf/profileSW_1.png"
-    property url sourceListFnBtn_0: skinDir + "list_fn/listFnBtn_0.png"
-    property url sourceListFnBtn_1: skinDir + "list_fn/listFnBtn_1.png"
-    property url sourceGlobalsettingBackground: skinDir + "list_center/globalsettingBackground.png"
-    property url sourceFnColorBackground: skinDir + "list_center/fnColorBackground.png"
-    property url sourceFnKeydefineBackground: skinDir + "list_center/fnKeydefineBackground.png"
-    property url sourceFnMacroBackground: skinDir + "list_center/fnMacroBackground.png"
-    property url sourceFnCommonBackground: skinDir + "list_center/fnCommonBackground.png"
-    property url sourceSlider: skinDir + "common/slider_BASE.png"
-    property url sourceLine: skinDir + "common/draw_line.png"
-    property url sourceFilelist: skinDir + "common/filelist_BASE.png"
-    property url sourceInputValue: skinDir + "common/draw_inputValue.png"
-    property url sourcePaletteIndex: skinDir + "common/draw_paletteIndex.png"
-    property url sourceCHK0: skinDir + "common/checkbox_0.png"
-    property url sourceCHK1: skinDir + "common/checkbox_1.png"
-    property url sourcePalette: skinDir + "common/draw_palette.png"
-    property url sourceReset0: skinDir + "common/reset_0.png"
-    property url sourceReset1: skinDir + "common/reset_1.png"
-    property url sourceApply0: skinDir + "common/apply_0.png"
-    property url sourceApply1: skinDir + "common/apply_1.png"
-    property url sourceFram2btn: skinDir + "common/fram_2btn.png"
-    property url sourceAdd0: skinDir + "common/add_0.png"
-    property url sourceAdd1: skinDir + "common/add_1.png"
-    property url sourceDelete0: skinDir + "common/delete_0.png"
-    property url sourceDelete1: skinDir + "common/delete_1.png"
-    property url sourceRecord0: skinDir + "common/record_0.png"
-    property url sourceRecord1: skinDir + "common/record_1.png"
-    property url sourceStop0: skinDir + "common/stop_0.png"
-    property url sourceStop1: skinDir + "common/stop_1.png"
-    property url sourceSolidDelete0: skinDir + "common/solid-delete_0.png"
-    property url sourceSolidDelete1: skinDir + "common/solid-delete_1.png"
-    property url sourceSolidCut0: skinDir + "common/solid-cut_0.png"
-    property url sourceSolidCut1: skinDir + "common/solid-cut_1.png"
-    property url sourceSolidPaste0: skinDir + "common/solid-paste_0.png"
-    property url sourceSolidPaste1: skinDir + "common/solid-paste_1.png"
-    property url sourceSolidCopy0: skinDir + "common/solid-copy_0.png"
-    property url sourceSolidCopy1: skinDir + "common/solid-copy_1.png"
-    property url sourceSliderFiller0: skinDir + "common/slider_FILLER_0.png"
-    property url sourceSliderFiller1: skinDir + "common/slider_FILLER_1.png"
+    // The native side: the controller and the window control, handed in by the view once the
+    // scene is loaded.
+    property var ui_View: null
+    property var ui_Ctl: null
+
+    // Every document reads these from Scene.
+    Binding { target: Scene; property: "ui_View"; value: mainIten.ui_View }
+    Binding { target: Scene; property: "ui_Ctl"; value: mainIten.ui_Ctl }
+    Binding { target: Scene; property: "globalSetting_size"; value: mainIten.globalSetting_size }
+    Binding { target: Scene; property: "globalSetting_color"; value: mainIten.globalSetting_color }
+    Binding { target: Scene; property: "globalSetting_color_enable"; value: mainIten.globalSetting_color_enable }
+    Binding { target: Scene; property: "globalSetting_color_disable"; value: mainIten.globalSetting_color_disable }
+    Binding { target: Scene; property: "animation_speed"; value: mainIten.animation_speed }
+    Binding { target: Scene; property: "globalSetting_stringList"; value: mainIten.globalSetting_stringList }
+    Binding { target: Scene; property: "globalSetting_fontFamily"; value: mainIten.globalSetting_fontFamily }
+    Binding { target: Scene; property: "skin_No"; value: mainIten.skin_No }
+    Binding { target: Scene; property: "isCustomBackground"; value: mainIten.isCustomBackground }
+    Binding { target: Scene; property: "sourceCustomBackground"; value: mainIten.sourceCustomBackground }
 
     signal fwStateChanged(bool _fwState, string _ver)
+    onFwStateChanged: function (_fwState, _ver) { downItem.showFwState(_fwState, _ver) }
 
     // Called by the native side (queued), in this order at start-up: initUI, then run.
     function initUI() {
@@ -100,6 +64,11 @@ Item {
     }
 
     function detectMouse(isDown, brixCode, x, y) {
+    }
+
+    function showWithPowerOnSound() {
+        Scene.ui_View.playMedia_Index(1)
+        mainIten.visible = true
     }
 
     // Called by the settings page after a language change.
@@ -141,6 +110,7 @@ Item {
         id: main_Z9
         objectName: "main_Z9"
         visible: downItem.currentIndex === 0
+        isSettingsOpen: upItem.isGlobalSettingSelect
     }
 
     Environment_Decoration {
@@ -184,14 +154,14 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         y: 270
         opacity: 0
-        source: mainIten.skinDir + (logoMouse.containsMouse ? "frame/web_1.png" : "frame/web_0.png")
+        source: Scene.skinDir + (logoMouse.containsMouse ? "frame/web_1.png" : "frame/web_0.png")
         MouseArea {
             id: logoMouse
             anchors.fill: parent
             hoverEnabled: true
             cursorShape: Qt.PointingHandCursor
             onClicked: {
-                ui_View.playMedia_Index(3)
+                Scene.ui_View.playMedia_Index(3)
                 Qt.openUrlExternally(mainIten.globalSetting_webUrl)
             }
         }
@@ -238,6 +208,8 @@ Item {
         Page_Globalsetting {
             id: _Page_Globalsetting
             objectName: "_Page_Globalsetting"
+            onApplied: upItem.isGlobalSettingSelect = false
+            onLanguageLoaded: mainIten.translateStrings()
         }
 
         NumberAnimation {
@@ -266,10 +238,7 @@ Item {
     SequentialAnimation {
         id: script0
         ScriptAction {
-            script: {
-                ui_View.playMedia_Index(1)
-                mainIten.visible = true
-            }
+            script: mainIten.showWithPowerOnSound()
         }
         NumberAnimation {
             target: logoWeb_img
@@ -341,6 +310,6 @@ Item {
         to: 0
         easing.type: Easing.InOutCubic
         duration: mainIten.animation_speed
-        onFinished: ui_Ctl.onMinimize()
+        onFinished: Scene.ui_Ctl.onMinimize()
     }
 }

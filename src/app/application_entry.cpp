@@ -1,11 +1,11 @@
 #include "app/application_entry.h"
 
-#include "app/data_directory.h"
-#include "app/symbol_font.h"
 #include "app/widget.h"
 #include "platform/desktop_session.h"
 #include "platform/hid_backend.h"
 #include "platform/single_application.h"
+#include "scene/symbol_font.h"
+#include "settings/data_directory.h"
 
 #include <QDir>
 #include <QQuickWindow>

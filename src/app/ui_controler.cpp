@@ -1,10 +1,10 @@
 #include "app/ui_controler.h"
 
-#include "app/myqquickview.h"
-#include "app/widget.h"
+#include "controller/myqquickview.h"
 
 #include <QLoggingCategory>
 #include <QQmlContext>
+#include <QQuickItem>
 #include <QWindow>
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 Q_LOGGING_CATEGORY(windowLog, "korvane.window", QtInfoMsg)
 } // namespace
 
-void Ui_Controler::setupUi(Widget* target) {
+void Ui_Controler::setupUi(QWidget* target, QObject* deviceLink) {
     if (target->objectName().isEmpty())
         target->setObjectName(QStringLiteral("Widget"));
     form = target;
@@ -25,17 +25,19 @@ void Ui_Controler::setupUi(Widget* target) {
     view->setObjectName(QStringLiteral("ui_View"));
     view->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
 
-    // The scene never calls the native side while it is being created, so these come after.
-    QQmlContext* context = view->rootContext();
-    context->setContextProperty(QStringLiteral("ui_View"), view.data());
-    context->setContextProperty(QStringLiteral("hid"), &form->deviceLink());
-    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+    // The scene never calls the native side while it is being created, so these come after. The
+    // scene's root hands the controller and the window control on to every document.
+    view->rootContext()->setContextProperty(QStringLiteral("hid"), deviceLink);
+    if (QQuickItem* root = view->rootObject()) {
+        root->setProperty("ui_View", QVariant::fromValue<QObject*>(view.data()));
+        root->setProperty("ui_Ctl", QVariant::fromValue<QObject*>(this));
+    }
 
     form->resize(view->size());
     retranslateUi(form);
 }
 
-void Ui_Controler::retranslateUi(Widget* target) {
+void Ui_Controler::retranslateUi(QWidget* target) {
     target->setWindowTitle(QStringLiteral("Korvane Keyboard 1.0"));
 }
 

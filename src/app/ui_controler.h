@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-class Widget;
+class QWidget;
 class myQQuickView;
 
 // Builds the frameless translucent window around the scene and lets the scene close and drag it.
@@ -11,10 +11,11 @@ class Ui_Controler : public QObject {
     Q_OBJECT
 
 public:
-    void setupUi(Widget* form);
-    void retranslateUi(Widget* form);
+    // Builds `form` (the one Widget) into the window; the scene may reach `deviceLink` as "hid".
+    void setupUi(QWidget* form, QObject* deviceLink);
+    void retranslateUi(QWidget* form);
 
-    QPointer<Widget> form;
+    QPointer<QWidget> form;
     QPointer<myQQuickView> view;
 
 public slots:

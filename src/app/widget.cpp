@@ -1,9 +1,9 @@
 #include "app/widget.h"
 
-#include "app/key_hook.h"
-#include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/user_event.h"
+#include "controller/myqquickview.h"
+#include "keys/key_hook.h"
 #include "platform/udev_device_monitor.h"
 
 #include <QCoreApplication>
@@ -11,11 +11,12 @@
 
 Widget::Widget(QWidget* parent, std::shared_ptr<HidBackend> hidBackend)
     : QWidget(parent), hid(std::move(hidBackend)) {
-    hookWidget = this;
+    hookTarget = {this,
+                  [this](bool isDown, uchar usage) { ui->view->detectKeyboard(isDown, usage); }};
     fillVkToUsage();
     hid.owner = this;
     ui = new Ui_Controler;
-    ui->setupUi(this);
+    ui->setupUi(this, &hid);
     ui->view->hidThread = &hid;
 
     deviceTimer.setInterval(2048);
@@ -36,8 +37,8 @@ Widget::~Widget() {
     hid.waitForTransfers();
     removeKeyHook();
     // A later Widget sets its own; until then no key reaches a view that is gone.
-    if (hookWidget == this)
-        hookWidget = nullptr;
+    if (hookTarget.owner == this)
+        hookTarget = {};
     ui->deleteLater();
 }
 

@@ -6,8 +6,6 @@
 
 #include <optional>
 
-struct CtlCommand;
-
 // A command's words after its name: positional words in order, and its options by name (without
 // the leading dashes). "--name value" and "--name=value" both give an option its value; "--"
 // ends the options.
@@ -18,10 +16,6 @@ struct CtlArguments {
     bool has(const QString& name) const { return options.contains(name); }
     QString value(const QString& name) const { return options.value(name); }
 };
-
-// Splits `words` by the options `command` takes; the error names the valid options.
-std::optional<CtlArguments> parseCtlArguments(const CtlCommand& command, const QStringList& words,
-                                              QString* error);
 
 // A whole number in [low, high] written in decimal, or nothing.
 std::optional<int> parseNumber(const QString& text, int low, int high);

@@ -1,5 +1,50 @@
 #include "ctl/ctl_command.h"
 
+namespace {
+
+QString validOptions(const CtlCommand& command) {
+    const QStringList names = command.optionWords();
+    return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+std::optional<CtlArguments> CtlCommand::parseArguments(const QStringList& words,
+                                                       QString* error) const {
+    CtlArguments arguments;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& word = words[i];
+        if (optionsEnded || !word.startsWith(QLatin1String("--")) || word.size() == 2) {
+            if (word == QLatin1String("--") && !optionsEnded)
+                optionsEnded = true;
+            else
+                arguments.positional.append(word);
+            continue;
+        }
+        const qsizetype equals = word.indexOf(QLatin1Char('='));
+        const QString optionName = word.mid(2, equals < 0 ? -1 : equals - 2);
+        const CtlOption* found = option(optionName);
+        if (!found) {
+            *error = QStringLiteral("%1: unknown option --%2; valid: %3")
+                         .arg(name, optionName, validOptions(*this));
+            return std::nullopt;
+        }
+        if (found->valueName.isEmpty()) {
+            arguments.options.insert(optionName, QString());
+        } else if (equals >= 0) {
+            arguments.options.insert(optionName, word.mid(equals + 1));
+        } else if (i + 1 < words.size()) {
+            arguments.options.insert(optionName, words[++i]);
+        } else {
+            *error = QStringLiteral("%1: --%2 needs a value (%3)")
+                         .arg(name, optionName, found->valueName);
+            return std::nullopt;
+        }
+    }
+    return arguments;
+}
+
 const CtlOption* CtlCommand::option(const QString& name) const {
     for (const CtlOption& candidate : options) {
         if (candidate.name == name)

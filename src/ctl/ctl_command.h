@@ -28,6 +28,8 @@ struct CtlCommand {
     QStringList (*complete)(const QStringList& words);
 
     const CtlOption* option(const QString& name) const;
+    // Splits `words` by the options this command takes; the error names the valid options.
+    std::optional<CtlArguments> parseArguments(const QStringList& words, QString* error) const;
     // The options as they are typed: "--name".
     QStringList optionWords() const;
 };

@@ -5,7 +5,7 @@
 #include "ctl/demo_keyboard.h"
 #include "macros/key_name_table.h"
 #include "macros/macro_overflow_warning.h"
-#include "platform/virtual_hid_backend.h"
+#include "virtual/virtual_hid_backend.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -138,7 +138,7 @@ int runCommand(const CtlCommand& command, const QStringList& words, const Global
                std::shared_ptr<HidBackend> backend, const QString& userDirectory, QTextStream& out,
                QTextStream& err) {
     QString error;
-    const std::optional<CtlArguments> arguments = parseCtlArguments(command, words, &error);
+    const std::optional<CtlArguments> arguments = command.parseArguments(words, &error);
     if (!arguments) {
         err << programName << ": " << error << '\n';
         return int(ExitStatus::BadArgument);

@@ -1,6 +1,6 @@
 // Where the program works: its own tree beside the executable, or a tree of the user's own
 // prepared from an installed one.
-#include "app/data_directory.h"
+#include "settings/data_directory.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The hook procedure with its two key tables and its two corrections, fed with event records as
 // the listeners build them.
-#include "app/key_hook.h"
 #include "key_report_recorder.h"
+#include "keys/key_hook.h"
 
 #include "../device/message_capture.h"
 

@@ -1,8 +1,8 @@
 // On a Wayland session the keys come from the Z9's own input event nodes, found by its ids:
 // a keyboard behind umockdev's fake nodes and uevents.
-#include "app/key_hook.h"
 #include "key_report_recorder.h"
-#include "platform/evdev_key_listener.h"
+#include "keys/evdev_key_listener.h"
+#include "keys/key_hook.h"
 #include "umockdev_preload.h"
 
 #include <QTest>

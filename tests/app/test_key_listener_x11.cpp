@@ -1,7 +1,7 @@
 // Keys typed into another application on the X display reach the scene, and still reach that
 // application.
 #include "key_report_recorder.h"
-#include "platform/xinput_key_listener.h"
+#include "keys/xinput_key_listener.h"
 
 #include <QProcess>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "app/pcm_sound.h"
-#include "app/sound_player.h"
+#include "sound/pcm_sound.h"
+#include "sound/sound_player.h"
 #include "wave_fixture.h"
 
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Sounds against a private PulseAudio server with a null sink: what is played reaches the sink,
 // a sound shorter than the stream's buffer plays too, and a stream is let go once its sound has
 // played or when it is stopped.
-#include "app/sound_player.h"
+#include "sound/sound_player.h"
 #include "wave_fixture.h"
 
 #include <QProcess>

@@ -1,9 +1,9 @@
-#include "app/myqquickview.h"
-#include "app/sound_player.h"
-#include "app/sound_players.h"
-#include "app/sound_thread.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "controller/myqquickview.h"
+#include "sound/sound_player.h"
+#include "sound/sound_players.h"
+#include "sound/sound_thread.h"
 #include "wave_fixture.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The scene's brackets come from the tool's own small font, the rest of a text from the font
 // Arial resolves to, and Chinese text still finds a CJK font.
-#include "app/symbol_font.h"
+#include "scene/symbol_font.h"
 
 #include <QGlyphRun>
 #include <QGuiApplication>

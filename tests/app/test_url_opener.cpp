@@ -1,4 +1,4 @@
-#include "app/local_file_url_opener.h"
+#include "scene/local_file_url_opener.h"
 
 #include <QDesktopServices>
 #include <QDir>

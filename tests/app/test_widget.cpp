@@ -1,7 +1,7 @@
-#include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/user_event.h"
 #include "app/widget.h"
+#include "controller/myqquickview.h"
 #include "platform/device_monitor.h"
 
 #include <QQuickItem>

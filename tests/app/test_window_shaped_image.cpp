@@ -1,4 +1,4 @@
-#include "app/window_shaped_image_provider.h"
+#include "scene/window_shaped_image_provider.h"
 
 #include <QFile>
 #include <QTemporaryDir>

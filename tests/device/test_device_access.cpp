@@ -1,14 +1,14 @@
 // A keyboard that is plugged in but that this user may not open: the state light stays red and
 // the user is told why, in the chosen language, once per plug-in.
 #include "../settings/fake_settings_dialogs.h"
-#include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "controller/myqquickview.h"
 #include "counting_backend.h"
 #include "platform/device_monitor.h"
 #include "platform/udev_rule_command.h"
-#include "platform/virtual_hid_backend.h"
 #include "settings/settings_paths.h"
+#include "virtual/virtual_hid_backend.h"
 #include "virtual/virtual_keyboard.h"
 
 #include <QCoreApplication>

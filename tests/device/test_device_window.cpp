@@ -1,7 +1,7 @@
 // The scan that the main window runs, and closing the window while the keyboard is busy.
-#include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "controller/myqquickview.h"
 #include "platform/device_monitor.h"
 #include "virtual_link.h"
 

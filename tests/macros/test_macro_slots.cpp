@@ -1,5 +1,5 @@
 #include "../device/virtual_link.h"
-#include "app/myqquickview.h"
+#include "controller/myqquickview.h"
 #include "macro_folder.h"
 #include "macros/key_name_table.h"
 #include "macros/macro_overflow_warning.h"

@@ -1,7 +1,9 @@
 import QtQuick
+import "qrc:/modules/qml/common"
 
-// The root properties that the scene's controls read by name, for tests that place controls
-// without the whole scene. A test document whose root is this item gives its controls that scope.
+// The look that the scene's controls read from Scene, and the stand-in controller, for tests that
+// place controls without the whole scene: a test document whose root is this item hands them in,
+// as the scene's own root does.
 Item {
     width: 1000
     height: 600
@@ -15,22 +17,13 @@ Item {
     property var globalSetting_stringList: ["Arial", "OPTIONS"].concat(Array.from({ "length": 91 }, (_, i) => "S" + (i + 2)))
     property string globalSetting_fontFamily: "Arial"
 
-    property int skin_No: 1
-    readonly property string skinDir: "file:modules/img/skin1/"
-    property url sourceSlider: skinDir + "common/slider_BASE.png"
-    property url sourceLine: skinDir + "common/draw_line.png"
-    property url sourceFilelist: skinDir + "common/filelist_BASE.png"
-    property url sourceSliderFiller0: skinDir + "common/slider_FILLER_0.png"
-    property url sourceSliderFiller1: skinDir + "common/slider_FILLER_1.png"
-    property url sourceFnColorBackground: skinDir + "list_center/fnColorBackground.png"
-    property url sourceFnCommonBackground: skinDir + "list_center/fnCommonBackground.png"
-    property url sourceInputValue: skinDir + "common/draw_inputValue.png"
-    property url sourcePaletteIndex: skinDir + "common/draw_paletteIndex.png"
-    property url sourcePalette: skinDir + "common/draw_palette.png"
-    property url sourceCHK0: skinDir + "common/checkbox_0.png"
-    property url sourceCHK1: skinDir + "common/checkbox_1.png"
-    property url sourceReset0: skinDir + "common/reset_0.png"
-    property url sourceReset1: skinDir + "common/reset_1.png"
-    property url sourceApply0: skinDir + "common/apply_0.png"
-    property url sourceApply1: skinDir + "common/apply_1.png"
+    Binding { target: Scene; property: "ui_View"; value: ui_View }
+    Binding { target: Scene; property: "ui_Ctl"; value: ui_Ctl }
+    Binding { target: Scene; property: "globalSetting_size"; value: globalSetting_size }
+    Binding { target: Scene; property: "globalSetting_color"; value: globalSetting_color }
+    Binding { target: Scene; property: "globalSetting_color_enable"; value: globalSetting_color_enable }
+    Binding { target: Scene; property: "globalSetting_color_disable"; value: globalSetting_color_disable }
+    Binding { target: Scene; property: "animation_speed"; value: animation_speed }
+    Binding { target: Scene; property: "globalSetting_stringList"; value: globalSetting_stringList }
+    Binding { target: Scene; property: "globalSetting_fontFamily"; value: globalSetting_fontFamily }
 }

@@ -44,7 +44,8 @@ TestCase {
     function createScene(parentItem) {
         const component = Qt.createComponent("qrc:/modules/qml/main.qml")
         verify(component.status === Component.Ready, component.errorString())
-        const scene = createTemporaryObject(component, parentItem)
+        // The controller and the window control, as the native side hands them to the root.
+        const scene = createTemporaryObject(component, parentItem, { "ui_View": ui_View, "ui_Ctl": ui_Ctl })
         verify(scene)
         return scene
     }

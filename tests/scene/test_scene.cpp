@@ -1,6 +1,6 @@
 // Runs the scene's Qt Quick Test suites (tst_*.qml beside this file) against a stand-in controller.
-#include "app/cap_edge_image_provider.h"
-#include "app/window_shaped_image_provider.h"
+#include "scene/cap_edge_image_provider.h"
+#include "scene/window_shaped_image_provider.h"
 #include "scene_stand_in.h"
 
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 // The scene inside the real window, wired to the device link on a virtual keyboard.
-#include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "controller/myqquickview.h"
 #include "find_item.h"
 #include "platform/device_monitor.h"
-#include "platform/virtual_hid_backend.h"
 #include "scene_work_dir.h"
+#include "virtual/virtual_hid_backend.h"
 #include "virtual/virtual_keyboard.h"
 
 #include <QDir>

@@ -9,6 +9,7 @@ SceneGlobals {
     KeyCodeString {
         id: _KeyCodeString
     }
+    Binding { target: Scene; property: "keyCodeString"; value: _KeyCodeString }
 
     Component {
         id: dropdownComponent

@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import "qrc:/modules/qml/common"
 import "qrc:/modules/qml/Z9"
 import "qrc:/modules/qml/Z9/KeyLayout_Z9.js" as KeyLayout
 
@@ -10,6 +11,7 @@ SceneGlobals {
     KeyCodeString {
         id: _KeyCodeString
     }
+    Binding { target: Scene; property: "keyCodeString"; value: _KeyCodeString }
 
     Effect_Controler_Z9 {
         id: ctrl

@@ -1,6 +1,6 @@
 #include "device_scene_probe.h"
 
-#include "app/myqquickview.h"
+#include "controller/myqquickview.h"
 #include "settings/settings_file.h"
 #include "settings/settings_paths.h"
 

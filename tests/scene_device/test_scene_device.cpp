@@ -1,11 +1,11 @@
 // Runs the Qt Quick Test suites beside this file (tst_*.qml) against the real controller, whose
 // device link talks to a virtual Z9, in a private working directory with the shipped data.
 #include "../device/virtual_link.h"
-#include "app/cap_edge_image_provider.h"
-#include "app/myqquickview.h"
-#include "app/window_shaped_image_provider.h"
+#include "controller/myqquickview.h"
 #include "device/lang_file_valid.h"
 #include "device_scene_probe.h"
+#include "scene/cap_edge_image_provider.h"
+#include "scene/window_shaped_image_provider.h"
 #include "scene_stand_in.h"
 #include "scene_work_dir.h"
 

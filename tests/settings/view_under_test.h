@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/myqquickview.h"
+#include "controller/myqquickview.h"
 #include "fake_settings_dialogs.h"
 #include "settings/settings_file.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "controller/myqquickview.h"
 #include "platform/device_monitor.h"
-#include "platform/virtual_hid_backend.h"
+#include "virtual/virtual_hid_backend.h"
 #include "virtual/virtual_keyboard.h"
 
 #include <QCoreApplication>

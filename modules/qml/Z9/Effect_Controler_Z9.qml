@@ -125,7 +125,7 @@ Item {
     // Whether every key shows the same colour in the effect.
     function isUniform() {
         const perKey = effect >= 0x03 && effect <= 0x0D || effect >= 0x33 && effect <= 0x37
-        return [0x01, 0x02, 0x08].indexOf(effect) >= 0 || !perKey
+        return effect === 0x01 || effect === 0x02 || effect === 0x08 || !perKey
     }
 
     // The colour a label shows: the key's colour with the faint white label (alpha 0.10) over it.
@@ -143,8 +143,10 @@ Item {
 
     function invalidate() {
         colorsDirty = true
+        // Qt 6.4's type description lists Qt.callLater as a property, so the lint cannot tell it is
+        // a method.
         if (!frameDriver.running)
-            Qt.callLater(refresh)
+            Qt.callLater(refresh) // qmllint disable type
     }
 
     // What each key's label shows (by creation number, for the key list in shownKeys), packed: a
@@ -228,7 +230,7 @@ Item {
     }
 
     function resetCircles() {
-        circles = [0, 1, 2].map(() => ({ "enabled": false, "x": 0, "y": 0, "radius": 0 }))
+        circles = Array.from({ "length": 3 }, () => ({ "enabled": false, "x": 0, "y": 0, "radius": 0 }))
         loopCircleIndex = 0
     }
 
@@ -448,7 +450,7 @@ Item {
         loops: Animation.Infinite
         running: ctrl.isRunning
     }
-    property real displayFrame: 0
+    property real displayFrame
     onDisplayFrameChanged: {
         if (!frameDriver.running)
             return

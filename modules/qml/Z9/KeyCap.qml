@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 
 // The picture of one key: its cap by key type, the frame drawn over it and its label. Both
 // keyboard pictures of the Z9 pages draw their keys with it; key type 0 draws nothing.
@@ -16,7 +17,7 @@ Item {
     visible: keyType > 0
 
     function capPath() {
-        return "modules/img/skin" + skin_No + "/model_kb/k" + keyType + "-0.png"
+        return "modules/img/skin" + Scene.skin_No + "/model_kb/k" + keyType + "-0.png"
     }
 
     Image {
@@ -49,7 +50,7 @@ Item {
 
     Image {
         objectName: "keyFrame"
-        source: keyCap.keyType > 0 ? "file:modules/img/skin" + skin_No + "/model_kb/k" + keyCap.keyType + "-1.png" : ""
+        source: keyCap.keyType > 0 ? "file:modules/img/skin" + Scene.skin_No + "/model_kb/k" + keyCap.keyType + "-1.png" : ""
         opacity: keyCap.frameOpacity
         visible: keyCap.frameOpacity > 0
     }
@@ -64,6 +65,6 @@ Item {
         font.family: "Arial"
         font.pixelSize: 11
         font.bold: true
-        color: globalSetting_color_enable
+        color: Scene.globalSetting_color_enable
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 
 // One key of the key definition picture: its matrix position, its factory code and the code it
 // has now. A press starts a drag: the key reports where the pointer is, in dragSpace's
@@ -41,7 +42,7 @@ KeyCap {
     }
 
     label: name
-    labelColor: isDefault ? globalSetting_color_enable : globalSetting_color
+    labelColor: isDefault ? Scene.globalSetting_color_enable : Scene.globalSetting_color
     frameOpacity: (keyMouse.containsMouse || isSelect) ? 1.0 : (isDefault ? 0 : 0.5)
 
     MouseArea {

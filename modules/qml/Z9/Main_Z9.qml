@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 
 // Everything of the Z9 keyboard: the function menu, the profile menu and the four device pages.
 Item {
@@ -7,11 +8,13 @@ Item {
     height: 600
 
     property var hwDef: []
-    readonly property bool isSettingsOpen: upItem.isGlobalSettingSelect
+    // While the settings panel is open, the menus and pages take no input.
+    required property bool isSettingsOpen
 
     KeyCodeString {
         id: _KeyCodeString
     }
+    Binding { target: Scene; property: "keyCodeString"; value: _KeyCodeString }
 
     function keyCodeString() {
         return _KeyCodeString
@@ -27,7 +30,7 @@ Item {
     }
 
     function initUI() {
-        hwDef = ui_View.loadHWDef()
+        hwDef = Scene.ui_View.loadHWDef()
         _KeyCodeString.initUI(true, hwDef)
         isInitialised = true
         for (const slot of pageSlots)
@@ -79,7 +82,7 @@ Item {
 
     // The profile's key table and lighting are read again after a profile change.
     function reloadProfile(index) {
-        ui_View.ui_02H_SetCurrentProfile(index)
+        Scene.ui_View.ui_02H_SetCurrentProfile(index)
         keydefineSlot.call("initUI")
         colorSlot.call("initUI")
         backlightSlot.call("initUI")
@@ -101,7 +104,7 @@ Item {
         property int pendingIndex: -1
 
         function showIndex(index) {
-            ui_View.playMedia_Index(0x02)
+            Scene.ui_View.playMedia_Index(0x02)
             mainZ9.wantPage(index)
             if (slideOut.running) {
                 pendingIndex = index
@@ -131,24 +134,25 @@ Item {
             PageSlot {
                 id: keydefineSlot
                 pageIndex: 0
+                // The loaded page takes the slot's size.
+                width: pageArea.width
+                height: pageArea.height
                 visible: pageArea.curID === pageIndex
                 onPageLoaded: mainZ9.catchUp(keydefineSlot)
                 sourceComponent: Page_Keydefine {
                     objectName: "_Page_Keydefine"
-                    width: pageArea.width
-                    height: pageArea.height
                 }
             }
             PageSlot {
                 id: macroSlot
                 pageIndex: 1
                 y: 46
+                width: pageArea.width
+                height: pageArea.height - 46
                 visible: pageArea.curID === pageIndex
                 onPageLoaded: mainZ9.catchUp(macroSlot)
                 sourceComponent: Page_Macro {
                     objectName: "_Page_Macro"
-                    width: pageArea.width
-                    height: pageArea.height - 46
                 }
             }
             PageSlot {
@@ -183,7 +187,7 @@ Item {
             from: 0
             to: -2 * pageArea.width
             easing.type: Easing.InCubic
-            duration: animation_speed * 0.5
+            duration: Scene.animation_speed * 0.5
             onFinished: {
                 pageArea.curID = pageArea.pendingIndex
                 if (pageArea.curID >= 0)
@@ -198,7 +202,7 @@ Item {
             from: -2 * pageArea.width
             to: 0
             easing.type: Easing.OutCubic
-            duration: animation_speed * 0.5
+            duration: Scene.animation_speed * 0.5
         }
     }
 
@@ -234,7 +238,7 @@ Item {
             from: 1000
             to: 1000 - menuProf.width - 8
             easing.type: Easing.OutElastic
-            duration: animation_speed
+            duration: Scene.animation_speed
         }
         NumberAnimation {
             target: menuFunc
@@ -242,7 +246,7 @@ Item {
             from: -150
             to: 8
             easing.type: Easing.OutElastic
-            duration: animation_speed
+            duration: Scene.animation_speed
         }
         onFinished: {
             pageArea.visible = true

@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 
 // The function menu: which device page is shown. Clicking the chosen entry again hides the page.
 Item {
@@ -11,7 +12,7 @@ Item {
 
     function translateStrings() {
         for (let i = 0; i < entries.count; ++i)
-            entries.setProperty(i, "textX", globalSetting_stringList[labelStrings[i]])
+            entries.setProperty(i, "textX", Scene.globalSetting_stringList[labelStrings[i]])
     }
 
     width: column.width
@@ -35,25 +36,27 @@ Item {
                 required property int index
                 required property string textX
                 objectName: "funcEntry" + index
-                readonly property bool isHighlighted: menuFunc.currentIndex === index || entryMouse.containsMouse
-                source: isHighlighted ? sourceListFnBtn_1 : sourceListFnBtn_0
+                // Qt 6.4's lint cannot see this document's ids from a delegate;
+                // the lines that use them say so.
+                readonly property bool isHighlighted: menuFunc.currentIndex === index || entryMouse.containsMouse // qmllint disable unqualified
+                source: isHighlighted ? Scene.sourceListFnBtn_1 : Scene.sourceListFnBtn_0
                 Text {
                     anchors.centerIn: parent
                     width: parent.width - 16
                     horizontalAlignment: Text.AlignHCenter
                     elide: Text.ElideRight
                     text: entry.textX
-                    font.family: globalSetting_fontFamily
-                    font.pixelSize: globalSetting_size + 1
+                    font.family: Scene.globalSetting_fontFamily
+                    font.pixelSize: Scene.globalSetting_size + 1
                     font.bold: true
-                    color: entry.isHighlighted ? globalSetting_color : globalSetting_color_enable
+                    color: entry.isHighlighted ? Scene.globalSetting_color : Scene.globalSetting_color_enable
                 }
                 MouseArea {
                     id: entryMouse
                     anchors.fill: parent
                     hoverEnabled: true
                     onClicked: {
-                        menuFunc.currentIndex = menuFunc.currentIndex === entry.index ? -1 : entry.index
+                        menuFunc.currentIndex = menuFunc.currentIndex === entry.index ? -1 : entry.index // qmllint disable unqualified
                         menuFunc.funcClicked(menuFunc.currentIndex)
                     }
                 }

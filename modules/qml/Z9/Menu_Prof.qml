@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 import QtQuick.Window
 
 // The profile menu: P01 to P06. A left click switches the keyboard's profile, a right click offers
@@ -14,7 +15,7 @@ Image {
     signal profileSelected(int index)
     signal profileReloaded(int index)
 
-    source: sourceListPfContainer
+    source: Scene.sourceListPfContainer
 
     function openContextMenu(profile, pointerX, pointerY) {
         contextProfile = profile
@@ -38,11 +39,11 @@ Image {
         closeContextMenu()
         const profile = contextProfile
         if (action === 0) {
-            ui_View.loadProfile(profile)
+            Scene.ui_View.loadProfile(profile)
         } else if (action === 1) {
-            ui_View.saveProfile(profile)
+            Scene.ui_View.saveProfile(profile)
         } else if (action === 2) {
-            ui_View.resetProfile(profile)
+            Scene.ui_View.resetProfile(profile)
         }
         if ((action === 0 || action === 2) && profile === currentIndex)
             profileReloaded(profile)
@@ -51,7 +52,7 @@ Image {
     function translateStrings() {
         const labels = [84, 85, 77, 78]
         for (let i = 0; i < contextEntries.count; ++i)
-            contextEntries.setProperty(i, "textX", globalSetting_stringList[labels[i]])
+            contextEntries.setProperty(i, "textX", Scene.globalSetting_stringList[labels[i]])
     }
 
     Column {
@@ -64,23 +65,25 @@ Image {
                 id: profileEntry
                 required property int index
                 objectName: "profile" + index
-                readonly property bool isCurrent: menuProf.currentIndex === index
+                // Qt 6.4's lint cannot see this document's ids from a delegate;
+                // the lines that use them say so.
+                readonly property bool isCurrent: menuProf.currentIndex === index // qmllint disable unqualified
                 width: 48
                 height: 25
                 Image {
-                    source: profileEntry.isCurrent ? sourceSW1 : sourceSW0
+                    source: profileEntry.isCurrent ? Scene.sourceSW1 : Scene.sourceSW0
                 }
                 Image {
-                    source: profileMouse.containsMouse ? sourceFW1 : sourceFW0
+                    source: profileMouse.containsMouse ? Scene.sourceFW1 : Scene.sourceFW0
                 }
                 Text {
                     anchors.centerIn: parent
                     text: "P" + String(profileEntry.index + 1).padStart(2, "0")
                     font.family: "Arial"
-                    font.pixelSize: globalSetting_size + 1
+                    font.pixelSize: Scene.globalSetting_size + 1
                     font.bold: true
-                    color: (profileEntry.isCurrent || profileMouse.containsMouse) ? globalSetting_color
-                                                                                 : globalSetting_color_enable
+                    color: (profileEntry.isCurrent || profileMouse.containsMouse) ? Scene.globalSetting_color
+                                                                                 : Scene.globalSetting_color_enable
                 }
                 MouseArea {
                     id: profileMouse
@@ -128,7 +131,7 @@ Image {
         opacity: 0
         color: "#E0101418"
         border.width: 1
-        border.color: globalSetting_color
+        border.color: Scene.globalSetting_color
         radius: 2
 
         Column {
@@ -142,7 +145,7 @@ Image {
                     required property int index
                     required property string textX
                     objectName: "contextEntry" + index
-                    width: menuProf.contextMenuWidth - 2
+                    width: menuProf.contextMenuWidth - 2 // qmllint disable unqualified
                     height: 20
                     color: contextMouse.containsMouse ? Qt.rgba(1, 1, 1, 0.12) : "transparent"
                     Text {
@@ -154,16 +157,16 @@ Image {
                         fontSizeMode: Text.HorizontalFit
                         minimumPixelSize: 7
                         text: contextEntry.textX
-                        font.family: globalSetting_fontFamily
-                        font.pixelSize: globalSetting_size
+                        font.family: Scene.globalSetting_fontFamily
+                        font.pixelSize: Scene.globalSetting_size
                         font.bold: true
-                        color: contextMouse.containsMouse ? globalSetting_color : globalSetting_color_enable
+                        color: contextMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
                     }
                     MouseArea {
                         id: contextMouse
                         anchors.fill: parent
                         hoverEnabled: true
-                        onClicked: menuProf.contextAction(contextEntry.index)
+                        onClicked: menuProf.contextAction(contextEntry.index) // qmllint disable unqualified
                     }
                 }
             }
@@ -174,7 +177,7 @@ Image {
             target: contextMenu
             property: "opacity"
             to: 1
-            duration: animation_speed * 1.5
+            duration: Scene.animation_speed * 1.5
         }
 
         NumberAnimation {
@@ -182,7 +185,7 @@ Image {
             target: contextMenu
             property: "opacity"
             to: 0
-            duration: animation_speed
+            duration: Scene.animation_speed
             onFinished: contextMenu.visible = false
         }
     }

@@ -6,7 +6,7 @@ import "lighting.js" as Lighting
 // brightness and a colour of the shared palette.
 Image {
     id: page
-    source: sourceFnCommonBackground
+    source: Scene.sourceFnCommonBackground
     width: 759
     height: 396
     fillMode: Image.Pad
@@ -16,12 +16,12 @@ Image {
     property var palette: Lighting.factoryPalette
 
     function syncColor() {
-        palette = Lighting.storedPalette(palette, i => ui_View.ui_94H_GetColor(i))
+        palette = Lighting.storedPalette(palette, i => Scene.ui_View.ui_94H_GetColor(i))
     }
 
     function initUI() {
         syncColor()
-        const stored = Lighting.storedBytes(ui_View.ui_95H_GetBackLEDType(), 5)
+        const stored = Lighting.storedBytes(Scene.ui_View.ui_95H_GetBackLEDType(), 5)
         if (!stored)
             return
         const [effect, speed, light, color, direction] = stored
@@ -39,7 +39,7 @@ Image {
 
     function translateStrings() {
         for (let i = 0; i < effectItems.count; ++i)
-            effectItems.setProperty(i, "textX", globalSetting_stringList[88 + i])
+            effectItems.setProperty(i, "textX", Scene.globalSetting_stringList[88 + i])
     }
 
     function pageReset() {
@@ -51,7 +51,7 @@ Image {
     }
 
     function pageApply() {
-        ui_View.ui_15H_SetBackLEDType(_effectList.currentIndex + 1,
+        Scene.ui_View.ui_15H_SetBackLEDType(_effectList.currentIndex + 1,
                                       Math.round((7 - speedSlider.currentIndex) * 9 / 7) + 1,
                                       brightnessSlider.currentIndex * 7, _palette.currentIndex,
                                       _direction.currentIndex)
@@ -67,10 +67,10 @@ Image {
 
     component Label: Text {
         width: 110
-        font.family: globalSetting_fontFamily
-        font.pixelSize: globalSetting_size
+        font.family: Scene.globalSetting_fontFamily
+        font.pixelSize: Scene.globalSetting_size
         font.bold: true
-        color: globalSetting_color_enable
+        color: Scene.globalSetting_color_enable
         elide: Text.ElideRight
     }
 
@@ -84,7 +84,7 @@ Image {
             spacing: 10
             Label {
                 anchors.verticalCenter: parent.verticalCenter
-                text: globalSetting_stringList[86]
+                text: Scene.globalSetting_stringList[86]
             }
             DropdownList {
                 id: _effectList
@@ -97,7 +97,7 @@ Image {
             spacing: 10
             Label {
                 anchors.verticalCenter: parent.verticalCenter
-                text: globalSetting_stringList[3]
+                text: Scene.globalSetting_stringList[3]
             }
             Slider {
                 id: speedSlider
@@ -109,7 +109,7 @@ Image {
             spacing: 10
             Label {
                 anchors.verticalCenter: parent.verticalCenter
-                text: globalSetting_stringList[4]
+                text: Scene.globalSetting_stringList[4]
             }
             Slider {
                 id: brightnessSlider
@@ -120,7 +120,7 @@ Image {
             spacing: 10
             Label {
                 anchors.verticalCenter: parent.verticalCenter
-                text: globalSetting_stringList[35]
+                text: Scene.globalSetting_stringList[35]
             }
             PaletteRow {
                 id: _palette
@@ -134,7 +134,7 @@ Image {
             opacity: 0.2
             Label {
                 anchors.verticalCenter: parent.verticalCenter
-                text: globalSetting_stringList[5]
+                text: Scene.globalSetting_stringList[5]
             }
             // The back light has no direction to choose.
             SteeringWheel {
@@ -142,7 +142,7 @@ Image {
                 objectName: "_direction"
                 enabled: false
                 currentIndex: 0
-                textColor: globalSetting_color_enable
+                textColor: Scene.globalSetting_color_enable
             }
         }
     }
@@ -153,14 +153,14 @@ Image {
         spacing: 6
         Button_2state {
             objectName: "resetButton"
-            source0: sourceReset0
-            source1: sourceReset1
+            source0: Scene.sourceReset0
+            source1: Scene.sourceReset1
             onClicked: page.pageReset()
         }
         Button_2state {
             objectName: "applyButton"
-            source0: sourceApply0
-            source1: sourceApply1
+            source0: Scene.sourceApply0
+            source1: Scene.sourceApply1
             onClicked: page.pageApply()
         }
     }

@@ -6,7 +6,7 @@ import "lighting.js" as Lighting
 // direction, the seven-colour palette, and a live preview on the keyboard picture.
 Image {
     id: page
-    source: sourceFnColorBackground
+    source: Scene.sourceFnColorBackground
     width: 759
     height: 442
 
@@ -14,14 +14,14 @@ Image {
     // The colour that the strip, the number fields and the slots edit.
     property var currentColor: [255, 255, 255]
     // The key code tables of the device view, when there is one around the page.
-    property var keyCodes: typeof _KeyCodeString !== "undefined" ? _KeyCodeString : null
+    readonly property var keyCodes: Scene.keyCodeString
 
     // 0x33 + the PAINTING entry, the EFFECTS entry + 1, or -1 without a first-level entry.
     readonly property int effectCode: _menu1.currentIndex === 0 ? 0x33 + _menu2_0.currentIndex
                                       : _menu1.currentIndex === 1 ? _menu2_1.currentIndex + 1 : -1
     readonly property bool isPicture: effectCode >= 0x33 && effectCode <= 0x37
     readonly property bool isEffect: effectCode >= 0x01 && effectCode <= 0x0D
-    readonly property bool usesColor: isPicture || (isEffect && [0x03, 0x08, 0x09].indexOf(effectCode) < 0)
+    readonly property bool usesColor: isPicture || (isEffect && effectCode !== 0x03 && effectCode !== 0x08 && effectCode !== 0x09)
     readonly property bool usesSpeed: isEffect && effectCode !== 0x01
     readonly property bool usesDirection: effectCode === 0x03 || effectCode === 0x0D
     readonly property bool canSend: isPicture || isEffect
@@ -49,13 +49,13 @@ Image {
             _model.initUI(HWDef)
             _eft_Ctrl.init()
         }
-        palette = Lighting.storedPalette(palette, i => ui_View.ui_94H_GetColor(i))
+        palette = Lighting.storedPalette(palette, i => Scene.ui_View.ui_94H_GetColor(i))
         for (let n = 0; n < 5; ++n) {
-            const picture = Lighting.storedBytes(ui_View.ui_92H_GetUserPicture(n), 512)
+            const picture = Lighting.storedBytes(Scene.ui_View.ui_92H_GetUserPicture(n), 512)
             if (picture)
                 setPicture(n, picture)
         }
-        const ledType = Lighting.storedBytes(ui_View.ui_88H_GetLEDType(), 5)
+        const ledType = Lighting.storedBytes(Scene.ui_View.ui_88H_GetLEDType(), 5)
         if (ledType)
             showLedType(ledType)
         preview()
@@ -79,7 +79,7 @@ Image {
     }
 
     function translateStrings() {
-        const strings = globalSetting_stringList
+        const strings = Scene.globalSetting_stringList
         menu1Items.setProperty(0, "textX", strings[6])
         menu1Items.setProperty(1, "textX", strings[7])
         for (let i = 0; i < paintingItems.count; ++i)
@@ -153,12 +153,12 @@ Image {
 
     function apply() {
         _colorFields.commit()
-        ui_View.ui_08H_SetLEDType(0x01, 0, 0, 0, 0, 0)
+        Scene.ui_View.ui_08H_SetLEDType(0x01, 0, 0, 0, 0, 0)
         for (let i = 0; i < 7; ++i)
-            ui_View.ui_14H_SetColor(i, palette[i][0], palette[i][1], palette[i][2])
+            Scene.ui_View.ui_14H_SetColor(i, palette[i][0], palette[i][1], palette[i][2])
         if (effectCode >= 0x33)
-            ui_View.ui_12H_SetUserPicture(effectCode - 0x33, 0, picture(effectCode - 0x33))
-        ui_View.ui_08H_SetLEDType(0x02, effectCode, speedBytes[speedSlider.currentIndex],
+            Scene.ui_View.ui_12H_SetUserPicture(effectCode - 0x33, 0, picture(effectCode - 0x33))
+        Scene.ui_View.ui_08H_SetLEDType(0x02, effectCode, speedBytes[speedSlider.currentIndex],
                                   brightnessSlider.currentIndex * 7, _palette.currentIndex + 1,
                                   _direction.currentIndex)
         preview()
@@ -216,10 +216,10 @@ Image {
     }
 
     component Label: Text {
-        font.family: globalSetting_fontFamily
-        font.pixelSize: globalSetting_size
+        font.family: Scene.globalSetting_fontFamily
+        font.pixelSize: Scene.globalSetting_size
         font.bold: true
-        color: globalSetting_color_enable
+        color: Scene.globalSetting_color_enable
         elide: Text.ElideRight
     }
 
@@ -239,7 +239,7 @@ Image {
             y: 29
             model: _model
             keyCodes: page.keyCodes
-            active: page.visible && ui_View.isShown === true
+            active: page.visible && Scene.ui_View.isShown === true
             speedLV: (8 - speedSlider.currentIndex) % 8
             brightnessLV: brightnessSlider.currentIndex
             directLV: _direction.currentIndex
@@ -354,15 +354,15 @@ Image {
         spacing: 6
         Button_2state {
             objectName: "resetButton"
-            source0: sourceReset0
-            source1: sourceReset1
+            source0: Scene.sourceReset0
+            source1: Scene.sourceReset1
             enabled: page.canSend
             onClicked: page.reset()
         }
         Button_2state {
             objectName: "applyButton"
-            source0: sourceApply0
-            source1: sourceApply1
+            source0: Scene.sourceApply0
+            source1: Scene.sourceApply1
             enabled: page.canSend
             onClicked: page.apply()
         }
@@ -379,7 +379,7 @@ Image {
         Label {
             y: 4
             width: 90
-            text: globalSetting_stringList[3]
+            text: Scene.globalSetting_stringList[3]
             opacity: speedSlider.opacity
         }
         Slider {
@@ -394,7 +394,7 @@ Image {
             x: 270
             y: 4
             width: 90
-            text: globalSetting_stringList[4]
+            text: Scene.globalSetting_stringList[4]
             opacity: brightnessSlider.opacity
         }
         Slider {
@@ -417,7 +417,7 @@ Image {
             Label {
                 y: 4
                 width: 90
-                text: globalSetting_stringList[35]
+                text: Scene.globalSetting_stringList[35]
             }
             PaletteRow {
                 id: _palette
@@ -448,7 +448,7 @@ Image {
             x: 560
             y: 4
             width: 90
-            text: globalSetting_stringList[5]
+            text: Scene.globalSetting_stringList[5]
             opacity: _direction.opacity
         }
         SteeringWheel {
@@ -458,7 +458,7 @@ Image {
             y: 8
             enabled: page.usesDirection
             opacity: enabled ? 1 : 0.2
-            textColor: globalSetting_color_enable
+            textColor: Scene.globalSetting_color_enable
             onWheelClicked: page.preview()
         }
     }

@@ -7,7 +7,7 @@ import "KeyDefineCodes.js" as KeyCodes
 // sends the whole key table; the gaming-mode box switches the keyboard's mode at once.
 Image {
     id: page
-    source: sourceFnKeydefineBackground
+    source: Scene.sourceFnKeydefineBackground
 
     // The selected key's matrix position; a fresh start selects Esc.
     property alias curKeyMatrix: keyboard.curKeyMatrix
@@ -30,7 +30,7 @@ Image {
     function initUI() {
         refreshMacroList()
         for (let i = 0; i < keyboard.keys_matrix.length; ++i) {
-            const stored = KeyCodes.storedCode(ui_View.getKeydefine(i))
+            const stored = KeyCodes.storedCode(Scene.ui_View.getKeydefine(i))
             if (stored)
                 keyboard.keys_matrix[i].setCode(stored)
         }
@@ -38,7 +38,7 @@ Image {
     }
 
     function translateStrings() {
-        const strings = globalSetting_stringList
+        const strings = Scene.globalSetting_stringList
         const text = (index, builtIn) => (strings && strings[index]) ? String(strings[index]) : builtIn
         for (let i = 0; i < menuModel.count; ++i)
             menuModel.setProperty(i, "textX", text(menuStrings[i], menuModel.get(i).textX))
@@ -55,7 +55,7 @@ Image {
 
     // Shows a code in the menus: the menu of its kind with the code in its control.
     function keyCodeToUI(byte0, byte1, byte2, byte3) {
-        const b = [byte0, byte1, byte2, byte3].map(value => parseInt(value))
+        const b = [parseInt(byte0), parseInt(byte1), parseInt(byte2), parseInt(byte3)]
         if (b[0] === KeyCodes.kindKey) {
             clearSecondLevel()
             if (KeyCodes.isSingleKey(b)) {
@@ -107,7 +107,7 @@ Image {
         const current = _menu2_4.getCurIndex()
         const chosen = current >= 0 && current < macroModel.count ? macroModel.get(current).textX : null
         macroModel.clear()
-        for (const file of ui_View.getMacroIniNames())
+        for (const file of Scene.ui_View.getMacroIniNames())
             macroModel.append({ "textX": String(file).slice(0, -4), "textR": "" })
         _menu2_4.setCurIndex(chosen === null ? -1 : macroNames().indexOf(chosen))
     }
@@ -117,7 +117,7 @@ Image {
         const names = macroNames()
         let found = -1
         for (let i = 0; i < names.length; ++i) {
-            if (KeyCodes.macroConfig(ui_View.loadMacroIniConfig(names[i])).index === slot)
+            if (KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(names[i])).index === slot)
                 found = i
         }
         return found
@@ -127,9 +127,9 @@ Image {
     function refreshMacroIndex() {
         const used = KeyCodes.usedMacroSlots(keyboard.keys_matrix)
         for (const name of macroNames()) {
-            const config = KeyCodes.macroConfig(ui_View.loadMacroIniConfig(name))
+            const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
             if (config && config.index >= 0 && !used.has(config.index))
-                ui_View.setMacroIniConfig(name, [-1, 1])
+                Scene.ui_View.setMacroIniConfig(name, [-1, 1])
         }
     }
 
@@ -148,7 +148,7 @@ Image {
         const name = macroModel.get(index).textX
         releaseMacroSlot(key)
         key.setCode([0, 0, 0, 0])
-        const config = KeyCodes.macroConfig(ui_View.loadMacroIniConfig(name))
+        const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
         if (!config)
             return
         if (config.index >= 0) {
@@ -158,8 +158,8 @@ Image {
         const slot = KeyCodes.freeMacroSlot(keyboard.keys_matrix)
         if (slot < 0)
             return
-        ui_View.setMacroIniConfig(name, [slot, 1])
-        ui_View.ui_11H_SetMacroKey(slot, name)
+        Scene.ui_View.setMacroIniConfig(name, [slot, 1])
+        Scene.ui_View.ui_11H_SetMacroKey(slot, name)
         key.setCode([KeyCodes.kindMacro, 1, slot, 0])
     }
 
@@ -245,12 +245,12 @@ Image {
             matrix.push(key.keyCode0, key.keyCode1, key.keyCode2, key.keyCode3)
         while (matrix.length < keyMatrixBytes)
             matrix.push(0)
-        ui_View.ui_0DH_SetKeyMatrix(matrix)
+        Scene.ui_View.ui_0DH_SetKeyMatrix(matrix)
     }
 
     function toggleGamingMode() {
         isGamingMode = !isGamingMode
-        ui_View.ui_09H_SetKeyboardMode(isGamingMode ? 1 : 0)
+        Scene.ui_View.ui_09H_SetKeyboardMode(isGamingMode ? 1 : 0)
     }
 
     ListModel {
@@ -380,15 +380,15 @@ Image {
             id: buttonFrame
             x: _menu1.x + 420 - 4
             y: 11
-            source: sourceFram2btn
+            source: Scene.sourceFram2btn
         }
 
         Button_2state {
             objectName: "resetButton"
             x: buttonFrame.x + 4
             y: buttonFrame.y + 4
-            source0: sourceReset0
-            source1: sourceReset1
+            source0: Scene.sourceReset0
+            source1: Scene.sourceReset1
             onClicked: page.resetKey()
         }
 
@@ -396,8 +396,8 @@ Image {
             objectName: "applyButton"
             x: buttonFrame.x + 4 + 64 + 4
             y: buttonFrame.y + 4
-            source0: sourceApply0
-            source1: sourceApply1
+            source0: Scene.sourceApply0
+            source1: Scene.sourceApply1
             onClicked: page.applyKeys()
         }
     }
@@ -413,7 +413,7 @@ Image {
         Image {
             id: gamingModeBox
             anchors.verticalCenter: parent.verticalCenter
-            source: page.isGamingMode ? sourceCHK1 : sourceCHK0
+            source: page.isGamingMode ? Scene.sourceCHK1 : Scene.sourceCHK0
         }
         Text {
             id: gamingModeText
@@ -422,10 +422,10 @@ Image {
             anchors.leftMargin: 6
             anchors.verticalCenter: parent.verticalCenter
             text: "GAMING MODE"
-            font.family: globalSetting_fontFamily
-            font.pixelSize: globalSetting_size
+            font.family: Scene.globalSetting_fontFamily
+            font.pixelSize: Scene.globalSetting_size
             font.bold: true
-            color: gamingModeMouse.containsMouse ? globalSetting_color : globalSetting_color_enable
+            color: gamingModeMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
         }
         MouseArea {
             id: gamingModeMouse

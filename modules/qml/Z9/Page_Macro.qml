@@ -30,14 +30,14 @@ Item {
     // Both lists start without a selection when they are filled anew.
     function refreshMacroFiles() {
         macroModel.clear()
-        for (const fileName of ui_View.getMacroIniNames())
+        for (const fileName of Scene.ui_View.getMacroIniNames())
             macroModel.append({ "textX": fileName.slice(0, -4), "textR": "" })
         macroList.lvItems.currentIndex = -1
     }
 
     function refreshMacroActions() {
         actionModel.clear()
-        for (const line of ui_View.loadMacroIni(getCurrentMacroName()))
+        for (const line of Scene.ui_View.loadMacroIni(getCurrentMacroName()))
             actionModel.append(splitLine(line))
         actionList.lvItems.currentIndex = -1
     }
@@ -60,7 +60,7 @@ Item {
     }
 
     function detectKeyboard(isDown, usbCode) {
-        const name = _KeyCodeString.keycodeTostr(usbCode)
+        const name = Scene.keyCodeString.keycodeTostr(usbCode)
         if (name === undefined)
             return
         if (isSelectKey) {
@@ -85,7 +85,7 @@ Item {
     }
 
     function save() {
-        if (!ui_View.saveMacroIni(getCurrentMacroName(), getAllMacroActions()))
+        if (!Scene.ui_View.saveMacroIni(getCurrentMacroName(), getAllMacroActions()))
             actionModel.clear()
     }
 
@@ -112,7 +112,7 @@ Item {
     }
 
     function addMacro() {
-        const name = String(ui_View.createMacroIni())
+        const name = String(Scene.ui_View.createMacroIni())
         if (name === "")
             return
         macroModel.append({ "textX": name, "textR": "" })
@@ -121,7 +121,7 @@ Item {
     }
 
     function deleteMacro() {
-        if (!ui_View.deleteMacroIni(getCurrentMacroName()))
+        if (!Scene.ui_View.deleteMacroIni(getCurrentMacroName()))
             return
         removeSelected(macroModel, macroList.lvItems)
         refreshMacroActions()
@@ -184,52 +184,29 @@ Item {
     }
 
     Image {
-        source: sourceFnMacroBackground
+        source: Scene.sourceFnMacroBackground
     }
 
     // A list's title over the rail the background draws above it.
     component ListTitle: Text {
-        font.family: globalSetting_fontFamily
-        font.pixelSize: globalSetting_size
+        font.family: Scene.globalSetting_fontFamily
+        font.pixelSize: Scene.globalSetting_size
         font.bold: true
-        color: globalSetting_color_enable
-    }
-
-    // Two buttons in the frame below a list.
-    component ButtonPair: Image {
-        id: pair
-        property alias first: firstButton
-        property alias second: secondButton
-        signal firstClicked
-        signal secondClicked
-        source: sourceFram2btn
-
-        Button_2state {
-            id: firstButton
-            x: pair.width / 2 - width - 10
-            anchors.verticalCenter: pair.verticalCenter
-            onClicked: pair.firstClicked()
-        }
-        Button_2state {
-            id: secondButton
-            x: pair.width / 2 + 10
-            anchors.verticalCenter: pair.verticalCenter
-            onClicked: pair.secondClicked()
-        }
+        color: Scene.globalSetting_color_enable
     }
 
     component DelayText: Text {
         anchors.verticalCenter: parent.verticalCenter
         font.family: "Arial"
-        font.pixelSize: globalSetting_size
+        font.pixelSize: Scene.globalSetting_size
         font.bold: true
-        color: globalSetting_color_enable
+        color: Scene.globalSetting_color_enable
     }
 
     ListTitle {
         x: macroList.x
         y: macroList.y - 30
-        text: globalSetting_stringList[44]
+        text: Scene.globalSetting_stringList[44]
     }
 
     FileList {
@@ -247,13 +224,13 @@ Item {
         x: macroList.x + (macroList.width - width) / 2
         y: macroList.y + macroList.height + 8
         first.objectName: "macroAdd"
-        first.source0: sourceAdd0
-        first.source1: sourceAdd1
+        first.source0: Scene.sourceAdd0
+        first.source1: Scene.sourceAdd1
         first.enabled: !page.isRecordStart
         onFirstClicked: page.addMacro()
         second.objectName: "macroDelete"
-        second.source0: sourceDelete0
-        second.source1: sourceDelete1
+        second.source0: Scene.sourceDelete0
+        second.source1: Scene.sourceDelete1
         second.enabled: page.hasMacro && !page.isRecordStart
         onSecondClicked: page.deleteMacro()
     }
@@ -262,8 +239,8 @@ Item {
         id: actionTitle
         x: actionList.x
         y: actionList.y - 30
-        text: globalSetting_stringList[45]
-        color: page.isRecordStart ? globalSetting_color : globalSetting_color_enable
+        text: Scene.globalSetting_stringList[45]
+        color: page.isRecordStart ? Scene.globalSetting_color : Scene.globalSetting_color_enable
     }
 
     // Shown while recording runs.
@@ -275,7 +252,7 @@ Item {
         visible: page.isRecordStart
         text: "● REC"
         font.family: "Arial"
-        font.pixelSize: globalSetting_size
+        font.pixelSize: Scene.globalSetting_size
         font.bold: true
         color: "#FFFF4040"
         SequentialAnimation on opacity {
@@ -298,13 +275,13 @@ Item {
         x: actionList.x + (actionList.width - width) / 2
         y: actionList.y + actionList.height + 8
         first.objectName: "record"
-        first.source0: sourceRecord0
-        first.source1: sourceRecord1
+        first.source0: Scene.sourceRecord0
+        first.source1: Scene.sourceRecord1
         first.enabled: page.hasMacro && !page.isRecordStart
         onFirstClicked: page.startRecording()
         second.objectName: "stop"
-        second.source0: sourceStop0
-        second.source1: sourceStop1
+        second.source0: Scene.sourceStop0
+        second.source1: Scene.sourceStop1
         second.enabled: page.isRecordStart
         onSecondClicked: page.stopRecording()
     }
@@ -319,10 +296,10 @@ Item {
         Repeater {
             id: editRepeater
             model: [
-                { "name": "editDelete", "hint": 80, "icon0": sourceSolidDelete0, "icon1": sourceSolidDelete1 },
-                { "name": "editCut", "hint": 81, "icon0": sourceSolidCut0, "icon1": sourceSolidCut1 },
-                { "name": "editPaste", "hint": 82, "icon0": sourceSolidPaste0, "icon1": sourceSolidPaste1 },
-                { "name": "editCopy", "hint": 83, "icon0": sourceSolidCopy0, "icon1": sourceSolidCopy1 }
+                { "name": "editDelete", "hint": 80, "icon0": Scene.sourceSolidDelete0, "icon1": Scene.sourceSolidDelete1 },
+                { "name": "editCut", "hint": 81, "icon0": Scene.sourceSolidCut0, "icon1": Scene.sourceSolidCut1 },
+                { "name": "editPaste", "hint": 82, "icon0": Scene.sourceSolidPaste0, "icon1": Scene.sourceSolidPaste1 },
+                { "name": "editCopy", "hint": 83, "icon0": Scene.sourceSolidCopy0, "icon1": Scene.sourceSolidCopy1 }
             ]
             Button_2state {
                 required property var modelData
@@ -348,22 +325,23 @@ Item {
     Text {
         id: editHint
         objectName: "editHint"
-        readonly property Item hovered: {
+        readonly property int hoveredIndex: {
             for (let i = 0; i < editRepeater.count; ++i) {
                 const button = editRepeater.itemAt(i)
                 if (button && button.mouse.containsMouse)
-                    return button
+                    return i
             }
-            return null
+            return -1
         }
+        readonly property Item hovered: hoveredIndex >= 0 ? editRepeater.itemAt(hoveredIndex) : null
         visible: hovered !== null
-        text: hovered ? globalSetting_stringList[hovered.modelData.hint] : ""
+        text: hovered ? Scene.globalSetting_stringList[editRepeater.model[hoveredIndex].hint] : ""
         x: editButtons.x - width - 8
         y: hovered ? editButtons.y + hovered.y + (hovered.height - height) / 2 : 0
-        font.family: globalSetting_fontFamily
-        font.pixelSize: globalSetting_size
+        font.family: Scene.globalSetting_fontFamily
+        font.pixelSize: Scene.globalSetting_size
         font.bold: true
-        color: globalSetting_color
+        color: Scene.globalSetting_color
     }
 
     // The key capture field: a click waits for the next key.
@@ -376,17 +354,17 @@ Item {
         height: 23
         color: "#FF000000"
         border.width: 1
-        border.color: (captureMouse.containsMouse || page.isSelectKey) ? globalSetting_color
-                                                                       : globalSetting_color_enable
+        border.color: (captureMouse.containsMouse || page.isSelectKey) ? Scene.globalSetting_color
+                                                                       : Scene.globalSetting_color_enable
 
         Text {
             objectName: "keyCaptureText"
             anchors.centerIn: parent
             text: page.capturedKeycode === 0 ? "【 PRESS ANY KEY 】" : "KEY 【 " + page.capturedName + " 】"
             font.family: "Arial"
-            font.pixelSize: globalSetting_size
+            font.pixelSize: Scene.globalSetting_size
             font.bold: true
-            color: page.isSelectKey ? globalSetting_color : globalSetting_color_enable
+            color: page.isSelectKey ? Scene.globalSetting_color : Scene.globalSetting_color_enable
         }
 
         MouseArea {
@@ -401,8 +379,8 @@ Item {
         objectName: "keyAdd"
         x: editButtons.x
         y: keyCapture.y + (keyCapture.height - height) / 2
-        source0: sourceAdd0
-        source1: sourceAdd1
+        source0: Scene.sourceAdd0
+        source1: Scene.sourceAdd1
         enabled: page.hasMacro && page.capturedKeycode !== 0
         onClicked: page.addCapturedKey()
     }
@@ -424,7 +402,7 @@ Item {
                 anchors.fill: parent
                 color: "#FF000000"
                 border.width: 1
-                border.color: delayInput.activeFocus ? globalSetting_color : globalSetting_color_enable
+                border.color: delayInput.activeFocus ? Scene.globalSetting_color : Scene.globalSetting_color_enable
             }
             TextInput {
                 id: delayInput
@@ -440,9 +418,9 @@ Item {
                 }
                 text: String(page.delayValue)
                 font.family: "Arial"
-                font.pixelSize: globalSetting_size
+                font.pixelSize: Scene.globalSetting_size
                 font.bold: true
-                color: globalSetting_color
+                color: Scene.globalSetting_color
                 selectByMouse: true
                 onAccepted: page.delayValue = parseInt(text)
                 // A number left without Enter does not count: show the delay that does.
@@ -461,8 +439,8 @@ Item {
         objectName: "delayAdd"
         x: editButtons.x
         y: delayField.y + (delayField.height - height) / 2
-        source0: sourceAdd0
-        source1: sourceAdd1
+        source0: Scene.sourceAdd0
+        source1: Scene.sourceAdd1
         enabled: page.hasMacro && page.delayValue > 0
         onClicked: page.addDelay()
     }

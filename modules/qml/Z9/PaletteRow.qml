@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 
 // The colour selection of the lighting pages: the seven palette slots, then the LOOP box.
 // Position 7 (LOOP) cycles through all seven colours.
@@ -11,7 +12,7 @@ Row {
     spacing: 8
 
     Image {
-        source: sourcePaletteIndex
+        source: Scene.sourcePaletteIndex
         Row {
             x: 1
             y: 1
@@ -21,17 +22,19 @@ Row {
                 Rectangle {
                     id: slot
                     required property int index
-                    readonly property var rgb: row.palette[index] || [0, 0, 0]
+                    // Qt 6.4's lint cannot see this document's ids from a delegate;
+                    // the lines that use them say so.
+                    readonly property var rgb: row.palette[index] || [0, 0, 0] // qmllint disable unqualified
                     objectName: "paletteSlot" + index
                     width: 19
                     height: 19
                     color: Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255, 1)
-                    border.width: row.currentIndex === index ? 2 : 0
-                    border.color: globalSetting_color
+                    border.width: row.currentIndex === index ? 2 : 0 // qmllint disable unqualified
+                    border.color: Scene.globalSetting_color
                     MouseArea {
                         anchors.fill: parent
                         onClicked: {
-                            row.currentIndex = slot.index
+                            row.currentIndex = slot.index // qmllint disable unqualified
                             row.slotClicked(slot.index)
                         }
                     }
@@ -48,18 +51,18 @@ Row {
         Image {
             id: loopImage
             anchors.verticalCenter: parent.verticalCenter
-            source: row.currentIndex === 7 ? sourceCHK1 : sourceCHK0
+            source: row.currentIndex === 7 ? Scene.sourceCHK1 : Scene.sourceCHK0
         }
         Text {
             id: loopText
             anchors.left: loopImage.right
             anchors.leftMargin: 4
             anchors.verticalCenter: parent.verticalCenter
-            text: globalSetting_stringList[2]
-            font.family: globalSetting_fontFamily
-            font.pixelSize: globalSetting_size
+            text: Scene.globalSetting_stringList[2]
+            font.family: Scene.globalSetting_fontFamily
+            font.pixelSize: Scene.globalSetting_size
             font.bold: true
-            color: loopMouse.containsMouse || row.currentIndex === 7 ? globalSetting_color : globalSetting_color_enable
+            color: loopMouse.containsMouse || row.currentIndex === 7 ? Scene.globalSetting_color : Scene.globalSetting_color_enable
         }
         MouseArea {
             id: loopMouse

@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 
 // The window's background: the skin's picture or the user's own, under the glass frame.
 Item {
@@ -13,16 +14,16 @@ Item {
     Image {
         anchors.fill: parent
         source: !environment.isWanted ? ""
-                : isCustomBackground
-                ? "image://windowshaped/" + encodeURIComponent(sourceCustomBackground) + "/"
-                  + encodeURIComponent(sourceBackground)
-                : sourceBackground
+                : Scene.isCustomBackground
+                ? "image://windowshaped/" + encodeURIComponent(Scene.sourceCustomBackground) + "/"
+                  + encodeURIComponent(Scene.sourceBackground)
+                : Scene.sourceBackground
         fillMode: Image.PreserveAspectCrop
     }
 
     Image {
         x: 0
         y: 0
-        source: environment.isWanted ? sourceFrameBackground : ""
+        source: environment.isWanted ? Scene.sourceFrameBackground : ""
     }
 }

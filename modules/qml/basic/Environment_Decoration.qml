@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 
 // Ornaments drawn over the device view, one on each side of the top.
 Item {
@@ -8,12 +9,12 @@ Item {
     Image {
         x: 78 - width / 2
         y: 93 - height / 2
-        source: sourceDecoration1
+        source: Scene.sourceDecoration1
     }
 
     Image {
         x: 923 - width / 2
         y: 93 - height / 2
-        source: sourceDecoration2
+        source: Scene.sourceDecoration2
     }
 }

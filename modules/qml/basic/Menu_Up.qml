@@ -13,20 +13,20 @@ Item {
     Image {
         id: container
         anchors.centerIn: parent
-        source: sourceListUpContainer
+        source: Scene.sourceListUpContainer
 
         Image {
             id: settingButton
             objectName: "settingButton"
             x: 5
             y: -3
-            source: (menuUp.isGlobalSettingSelect || settingMouse.containsMouse) ? sourceAS1 : sourceAS0
+            source: (menuUp.isGlobalSettingSelect || settingMouse.containsMouse) ? Scene.sourceAS1 : Scene.sourceAS0
             MouseArea {
                 id: settingMouse
                 anchors.fill: parent
                 hoverEnabled: true
                 onClicked: {
-                    ui_View.playMedia_Index(2)
+                    Scene.ui_View.playMedia_Index(2)
                     menuUp.btnClicked(0)
                 }
             }
@@ -37,8 +37,8 @@ Item {
             anchors.right: parent.right
             anchors.rightMargin: 5
             y: -3
-            source0: sourceAM0
-            source1: sourceAM1
+            source0: Scene.sourceAM0
+            source1: Scene.sourceAM1
             onClicked: menuUp.btnClicked(1)
         }
     }

@@ -1,16 +1,19 @@
 import QtQuick
 import "../common"
-import "../common/color_strip.js" as ColorBand
 
 // The tool's own settings, and the look (texts, colours, animation speed) that every page reads.
 Image {
     id: page
     // Read while the panel is shown only: it is hidden at start and most of the time.
-    source: visible ? sourceGlobalsettingBackground : ""
+    source: visible ? Scene.sourceGlobalsettingBackground : ""
     width: 340
     height: 420
 
     property var apConfigDefault: []
+    // The settings were stored: the panel closes.
+    signal applied
+    // The texts of another language are in place: every page shows them.
+    signal languageLoaded
     property string version: "3.1.0817"
     property int _Size: 11
     property color _Color: "#FF00FFFF"
@@ -24,18 +27,7 @@ Image {
     property string _FontFamily: "Arial"
     // The custom background as stored ("file:" and the path), kept as written.
     property string customBackgroundText: ""
-    readonly property var builtInStrings: ["Arial", "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION",
-        "PAINTING", "EFFECTS", "USER DEFINE 1", "USER DEFINE 2", "USER DEFINE 3", "USER DEFINE 4",
-        "USER DEFINE 5", "STATIC", "BREATHING", "WAVE", "INDUCTION DARKEN", "MARQUEE", "RIPPLE",
-        "INDUCTION BRIGHTEN", "NEON", "MARQUEE COLORFUL", "RAINING", "MARQUEE CIRCLE", "SPOTLIGHT",
-        "ROTATION", "SKIN", "SOUND", "ANIMATED", "LANGUAGE", "BACKGROUND", "ON", "OFF", "TEXT", "SIZE",
-        "COLOR", "BRIGHTNESS", "NORMAL", "LARGER", "SKIN 1", "SKIN 2", "SKIN 3", "SKIN 4", "SKIN 5",
-        "MACRO", "ACTION", "KEYBOARD", "MOUSE", "MEDIA", "COMBO KEY", "MACRO", "LEFT", "RIGHT", "MIDDLE",
-        "B4", "B5", "NEXT TRACK", "PREVIOUS TRACK", "STOP", "PLAY / PAUSE", "MUTE", "VOLUME UP",
-        "VOLUME DOWN", "MEDIA SELECT", "MAIL", "CALCULATOR", "MY COMPUTER", "WWW SEARCH", "WWW HOME",
-        "WWW BACK", "WWW FORWARD", "WWW STOP", "WWW REFRESH", "WWW FAVORITES", "KEY", "MACRO", "COLOR",
-        "RESET", "CANCEL", "GAMING MODE", "DELETE", "CUT", "PASTE", "COPY", "LOAD", "SAVE",
-        "BACKLIGHTING", "RENDERING", "STATIC", "TWINKLING", "MARQUEE", "BREATHING", "COLOR"]
+    readonly property var builtInStrings: Scene.builtInStrings
     property var _StringList: builtInStrings
 
     // Palette state: the current colour and the brightness (alpha) of the label colour.
@@ -64,24 +56,20 @@ Image {
             controlsWanted = true
     }
 
-    ListModel {
-        id: soundModel
+    readonly property ListModel soundModel: ListModel {
         ListElement { textX: "ON" }
         ListElement { textX: "OFF" }
     }
 
-    ListModel {
-        id: animationModel
+    readonly property ListModel animationModel: ListModel {
         ListElement { textX: "ON" }
         ListElement { textX: "OFF" }
     }
 
-    ListModel {
-        id: languageModel
+    readonly property ListModel languageModel: ListModel {
     }
 
-    ListModel {
-        id: swatchModel
+    readonly property ListModel swatchModel: ListModel {
         ListElement { r: 255; g: 255; b: 255 }
         ListElement { r: 255; g: 200; b: 150 }
         ListElement { r: 255; g: 180; b: 0 }
@@ -93,15 +81,15 @@ Image {
 
     function initUI() {
         initLanguage()
-        apConfigDefault = ui_View.loadApConfig(true)
-        syncUI(ui_View.loadApConfig())
+        apConfigDefault = Scene.ui_View.loadApConfig(true)
+        syncUI(Scene.ui_View.loadApConfig())
     }
 
     // The code of the language whose texts are built in.
     readonly property string builtInLanguageCode: "031000"
 
     function initLanguage() {
-        const languages = ui_View.chkLanguages()
+        const languages = Scene.ui_View.chkLanguages()
         for (const name in languages) {
             languageModel.append({ "textX": name, "code": String(languages[name]) })
             // Until a configuration says otherwise, the list shows the built-in language.
@@ -113,7 +101,7 @@ Image {
     function setLanguage(uiIndex) {
         if (uiIndex < 0 || uiIndex >= languageModel.count)
             return
-        const loaded = ui_View.getGlobalStrings(languageModel.get(uiIndex).code)
+        const loaded = Scene.ui_View.getGlobalStrings(languageModel.get(uiIndex).code)
         // A short or damaged language file keeps the built-in English for what it lacks.
         const strings = builtInStrings.slice()
         for (let n = 1; n < loaded.length && n < strings.length; ++n)
@@ -122,7 +110,7 @@ Image {
             strings[0] = loaded[0]
         _StringList = strings
         _FontFamily = strings[0]
-        mainIten.translateStrings()
+        languageLoaded()
     }
 
     function translateStrings() {
@@ -134,11 +122,11 @@ Image {
 
     function setSound(index) {
         if (index === 0) {
-            ui_View.setEnableAudio(true)
-            ui_View.playMedia_Index(0)
+            Scene.ui_View.setEnableAudio(true)
+            Scene.ui_View.playMedia_Index(0)
         } else if (index === 1) {
-            ui_View.setEnableAudio(false)
-            ui_View.clearAllMedia()
+            Scene.ui_View.setEnableAudio(false)
+            Scene.ui_View.clearAllMedia()
         }
     }
 
@@ -267,20 +255,19 @@ Image {
 
     function apply() {
         dropFieldFocus()
-        ui_View.saveApConfig(currentConfig())
-        upItem.isGlobalSettingSelect = false
+        Scene.ui_View.saveApConfig(currentConfig())
+        applied()
     }
 
     function reset() {
         dropFieldFocus()
         syncUI(apConfigDefault)
-        ui_View.saveApConfig(apConfigDefault)
-        ui_View.playMedia_Index(0)
+        Scene.ui_View.saveApConfig(apConfigDefault)
+        Scene.ui_View.playMedia_Index(0)
     }
 
     function setCustomBackground(text) {
         customBackgroundText = text
-        mainIten.sourceCustomBackground = text
     }
 
     function toggleCustomBackground() {
@@ -289,264 +276,18 @@ Image {
             setCustomBackground("")
             return
         }
-        const path = ui_View.getCustomFilePath()
+        const path = Scene.ui_View.getCustomFilePath()
         if (path !== "") {
             setCustomBackground("file:" + path)
             isCustomBackground = true
         }
     }
 
-    component Label: Text {
-        font.family: _FontFamily
-        font.pixelSize: _Size
-        font.bold: true
-        color: _Color
-    }
-
     // Built the first time the panel is shown.
     Loader {
+        id: controlsLoader
         anchors.fill: parent
         active: page.controlsWanted
-        sourceComponent: Component {
-            Item {
-                Label {
-                    objectName: "versionText"
-                    anchors.right: parent.right
-                    anchors.rightMargin: 15
-                    y: 12
-                    text: page.version
-                    color: _ColorEnable
-                }
-
-                // Sound, animations, language and background, one row each.
-                Column {
-                    id: options
-                    x: 27
-                    y: 40
-                    spacing: 10
-                    // Open drop-down lists lie over the text box.
-                    z: 1
-
-                    component OptionRow: Item {
-                        property alias label: caption.text
-                        default property alias control: slot.data
-                        width: 263
-                        height: 23
-                        Label {
-                            id: caption
-                            width: 106
-                            anchors.verticalCenter: parent.verticalCenter
-                            elide: Text.ElideRight
-                        }
-                        Item {
-                            id: slot
-                            x: 112
-                            width: 151
-                            height: parent.height
-                        }
-                    }
-
-                    OptionRow {
-                        label: _StringList[27]
-                        z: 4
-                        DropdownList {
-                            id: soundList
-                            objectName: "soundList"
-                            mdItems: soundModel
-                            onListElementClicked: function (index) {
-                                page.soundIndex = index
-                                page.setSound(index)
-                            }
-                        }
-                    }
-                    OptionRow {
-                        label: _StringList[28]
-                        z: 3
-                        DropdownList {
-                            id: animationList
-                            objectName: "animationList"
-                            mdItems: animationModel
-                            onListElementClicked: function (index) {
-                                page.animationIndex = index
-                                page.setAnimation(index)
-                            }
-                        }
-                    }
-                    OptionRow {
-                        label: _StringList[29]
-                        z: 2
-                        DropdownList {
-                            id: languageList
-                            objectName: "languageList"
-                            mdItems: languageModel
-                            onListElementClicked: function (index) {
-                                page.languageIndex = index
-                                page.setLanguage(index)
-                            }
-                        }
-                    }
-                    OptionRow {
-                        label: _StringList[30]
-                        z: 1
-                        Item {
-                            id: backgroundSwitch
-                            objectName: "backgroundSwitch"
-                            width: 151
-                            height: 23
-                            Image {
-                                id: switchBox
-                                anchors.verticalCenter: parent.verticalCenter
-                                source: page.isCustomBackground ? sourceCHK1 : sourceCHK0
-                            }
-                            Text {
-                                objectName: "backgroundSwitchText"
-                                anchors.left: switchBox.right
-                                anchors.leftMargin: 6
-                                anchors.verticalCenter: parent.verticalCenter
-                                text: "【 " + (page.isCustomBackground ? _StringList[31] : _StringList[32]) + " 】"
-                                font.family: _FontFamily
-                                font.pixelSize: _Size
-                                font.bold: true
-                                color: switchMouse.containsMouse ? _Color : _ColorEnable
-                            }
-                            MouseArea {
-                                id: switchMouse
-                                anchors.fill: parent
-                                hoverEnabled: true
-                                onClicked: page.toggleCustomBackground()
-                            }
-                        }
-                    }
-                }
-
-                // Colour and brightness of the interface texts.
-                Item {
-                    id: textBox
-                    objectName: "textBox"
-                    x: 27
-                    y: 185
-                    width: 270
-                    height: 176
-
-                    Label {
-                        x: 10
-                        y: 9
-                        text: _StringList[33]
-                    }
-
-                    Label {
-                        x: 10
-                        y: 35 + 4
-                        width: 86
-                        elide: Text.ElideRight
-                        text: _StringList[35]
-                    }
-
-                    Image {
-                        id: swatchFrame
-                        x: 100
-                        y: 35
-                        width: 145
-                        height: 21
-                        source: sourcePaletteIndex
-
-                        Row {
-                            objectName: "swatches"
-                            x: 1
-                            y: 1
-                            spacing: 2
-                            Repeater {
-                                model: swatchModel
-                                Rectangle {
-                                    id: swatch
-                                    required property int index
-                                    required property int r
-                                    required property int g
-                                    required property int b
-                                    width: 19
-                                    height: 19
-                                    color: Qt.rgba(r / 255, g / 255, b / 255, 1)
-                                    border.width: page.swatchIndex === index ? 2 : 0
-                                    border.color: _ColorEnable
-                                    MouseArea {
-                                        anchors.fill: parent
-                                        onClicked: page.selectSwatch(swatch.index)
-                                    }
-                                }
-                            }
-                        }
-                    }
-
-                    ColorStrip {
-                        x: 100
-                        y: 65
-                        onColorPicked: function (r, g, b) { page.setRGB(page.modePaletteStrip, r, g, b) }
-                    }
-
-                    ColorFields {
-                        id: colorFields
-                        x: 100
-                        y: 96
-                        textSize: _Size
-                        labelColor: _Color
-                        textColor: _ColorEnable
-                        fontFamily: _FontFamily
-                        onColorEntered: function (r, g, b) { page.setRGB(page.modeNumericFields, r, g, b) }
-                        Component.onCompleted: setColor(...page.fieldsColor)
-                        Connections {
-                            target: page
-                            function onFieldsColorChanged() {
-                                colorFields.setColor(...page.fieldsColor)
-                            }
-                            function onFieldsCommitWanted() {
-                                colorFields.commit()
-                            }
-                        }
-                    }
-
-                    Label {
-                        x: 10
-                        y: 130 + 4
-                        width: 84
-                        elide: Text.ElideRight
-                        text: _StringList[36]
-                    }
-
-                    Slider {
-                        id: brightnessSlider
-                        objectName: "brightnessSlider"
-                        x: 97
-                        y: 130
-                        minIndex: 0
-                        onSliderClicked: function (index) { page.setBrightnessLevel(index) }
-                    }
-                }
-
-                Row {
-                    anchors.right: textBox.right
-                    y: textBox.y + textBox.height + 10
-                    spacing: 6
-                    Button_2state {
-                        objectName: "resetButton"
-                        source0: sourceReset0
-                        source1: sourceReset1
-                        onClicked: page.reset()
-                    }
-                    Button_2state {
-                        objectName: "applyButton"
-                        source0: sourceApply0
-                        source1: sourceApply1
-                        onClicked: page.apply()
-                    }
-                }
-
-                // The controls show the page's settings, and follow them again after a click that
-                // set their choice themselves.
-                Binding { target: soundList; property: "currentIndex"; value: page.soundIndex }
-                Binding { target: animationList; property: "currentIndex"; value: page.animationIndex }
-                Binding { target: languageList; property: "currentIndex"; value: page.languageIndex }
-                Binding { target: brightnessSlider; property: "currentIndex"; value: page.brightnessLevel }
-            }
-        }
+        Component.onCompleted: controlsLoader.setSource("GlobalsettingControls.qml", { "page": page })
     }
 }

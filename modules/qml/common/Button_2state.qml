@@ -16,7 +16,7 @@ Image {
         anchors.fill: parent
         hoverEnabled: true
         onClicked: {
-            ui_View.playMedia_Index(4)
+            Scene.ui_View.playMedia_Index(4)
             button.clicked()
         }
     }

@@ -4,10 +4,6 @@ import QtQuick
 // its focus (Enter, a click elsewhere, or a button that calls commit()).
 Row {
     id: fields
-    property int textSize: globalSetting_size
-    property color labelColor: globalSetting_color
-    property color textColor: globalSetting_color_enable
-    property string fontFamily: globalSetting_fontFamily
     signal colorEntered(int r, int g, int b)
 
     spacing: 4
@@ -34,22 +30,25 @@ Row {
     }
 
     component NumberField: Row {
+        id: numberField
         property alias label: fieldLabel.text
         property alias input: input
+        // The field lost its focus: its value counts.
+        signal focusLeft
         spacing: 1
         Text {
             id: fieldLabel
             width: 12
             anchors.verticalCenter: parent.verticalCenter
-            font.family: fields.fontFamily
-            font.pixelSize: fields.textSize
+            font.family: Scene.globalSetting_fontFamily
+            font.pixelSize: Scene.globalSetting_size
             font.bold: true
-            color: fields.labelColor
+            color: Scene.globalSetting_color
         }
         Image {
             width: 39
             height: 21
-            source: sourceInputValue
+            source: Scene.sourceInputValue
             TextInput {
                 id: input
                 anchors.fill: parent
@@ -61,20 +60,20 @@ Row {
                 maximumLength: 3
                 text: "255"
                 font.family: "Arial"
-                font.pixelSize: fields.textSize
+                font.pixelSize: Scene.globalSetting_size
                 font.bold: true
-                color: fields.textColor
+                color: Scene.globalSetting_color_enable
                 selectByMouse: true
                 onActiveFocusChanged: {
                     if (!activeFocus)
-                        fields.take()
+                        numberField.focusLeft()
                 }
                 onAccepted: focus = false
             }
         }
     }
 
-    NumberField { id: fieldR; objectName: "fieldR"; label: "R " }
-    NumberField { id: fieldG; objectName: "fieldG"; label: "G " }
-    NumberField { id: fieldB; objectName: "fieldB"; label: "B " }
+    NumberField { id: fieldR; objectName: "fieldR"; label: "R "; onFocusLeft: fields.take() }
+    NumberField { id: fieldG; objectName: "fieldG"; label: "G "; onFocusLeft: fields.take() }
+    NumberField { id: fieldB; objectName: "fieldB"; label: "B "; onFocusLeft: fields.take() }
 }

@@ -1,5 +1,4 @@
 import QtQuick
-import "color_strip.js" as ColorBand
 
 // A band of colours from black through red, yellow, green, cyan, blue, magenta and white back to
 // black; pressing or dragging on it picks the colour under the pointer.
@@ -7,7 +6,7 @@ Image {
     id: strip
     signal colorPicked(int r, int g, int b)
 
-    source: sourcePalette
+    source: Scene.sourcePalette
 
     Rectangle {
         id: band

@@ -70,7 +70,7 @@ Rectangle {
     Image {
         id: panelSize
         visible: false
-        source: sourceFilelist
+        source: Scene.sourceFilelist
     }
 
     Flickable {
@@ -101,7 +101,7 @@ Rectangle {
         from: 0
         to: -panel.height
         easing.type: Easing.OutQuad
-        duration: animation_speed * 0.5
+        duration: Scene.animation_speed * 0.5
         onStarted: fileListButton.listOpened()
         onStopped: fileListButton.isSelect = true
     }
@@ -113,7 +113,7 @@ Rectangle {
         from: -panel.height
         to: 0
         easing.type: Easing.OutQuad
-        duration: animation_speed * 0.5
+        duration: Scene.animation_speed * 0.5
         onStopped: fileListButton.isSelect = false
         onFinished: fileListButton.listClosed()
     }

@@ -11,7 +11,7 @@ Rectangle {
     signal clearKey
 
     function setKeycodeUSB(keycode) {
-        const name = _KeyCodeString.keycodeTostr(keycode)
+        const name = Scene.keyCodeString.keycodeTostr(keycode)
         if (name !== undefined) {
             keycodeUSB = keycode
             keyname = name
@@ -30,7 +30,7 @@ Rectangle {
         height: parent.height - 1
         color: "transparent"
         border.width: 1
-        border.color: (keyMouse.containsMouse || keyInput.isIn) ? globalSetting_color : globalSetting_color_enable
+        border.color: (keyMouse.containsMouse || keyInput.isIn) ? Scene.globalSetting_color : Scene.globalSetting_color_enable
     }
 
     Text {
@@ -40,7 +40,7 @@ Rectangle {
                                      : (keyInput.keycodeUSB === -1 ? keyInput.keynameDefault : keyInput.keyname)
         font.family: "Arial"
         font.pixelSize: 10
-        color: globalSetting_color_enable
+        color: Scene.globalSetting_color_enable
         opacity: keyMouse.pressed ? 0.5 : 1.0
     }
 

@@ -8,7 +8,7 @@ Image {
     property bool hasCurrent: false
     signal clicked
 
-    source: sourceSlider
+    source: Scene.sourceSlider
 
     Text {
         objectName: "headerText"
@@ -17,11 +17,11 @@ Image {
         anchors.right: arrow.left
         anchors.verticalCenter: parent.verticalCenter
         elide: Text.ElideRight
-        text: header.hasCurrent ? header.currentText : "【 " + globalSetting_stringList[1] + " 】"
-        font.family: globalSetting_fontFamily
-        font.pixelSize: globalSetting_size
+        text: header.hasCurrent ? header.currentText : "【 " + Scene.globalSetting_stringList[1] + " 】"
+        font.family: Scene.globalSetting_fontFamily
+        font.pixelSize: Scene.globalSetting_size
         font.bold: true
-        color: headerMouse.containsMouse ? globalSetting_color : globalSetting_color_enable
+        color: headerMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
     }
 
     Text {
@@ -31,9 +31,9 @@ Image {
         anchors.verticalCenter: parent.verticalCenter
         text: "▼"
         font.family: "Arial"
-        font.pixelSize: globalSetting_size
+        font.pixelSize: Scene.globalSetting_size
         font.bold: true
-        color: headerMouse.containsMouse ? globalSetting_color : globalSetting_color_enable
+        color: headerMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
     }
 
     MouseArea {

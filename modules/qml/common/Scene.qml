@@ -1,0 +1,95 @@
+pragma Singleton
+import QtQuick
+
+// What every document of the scene reads from outside itself: the native objects it calls and the
+// look that the settings page chooses. The scene's root (main.qml) hands both in; documents read
+// them here by name, so a rename is caught by the lint instead of failing at run time.
+QtObject {
+    // The controller whose slots the scene calls, and the window control (close and drag).
+    property var ui_View: null
+    property var ui_Ctl: null
+    // The key names and codes of the keyboard model shown (a KeyCodeString), for the controls that
+    // show or take a key.
+    property var keyCodeString: null
+
+    // The look: the values the settings page starts with, until the root hands in its choice.
+    property int globalSetting_size: 11
+    property color globalSetting_color: "#FF00FFFF"
+    property color globalSetting_color_enable: "#FFAAAAAA"
+    property color globalSetting_color_disable: "#80FFFFFF"
+    property int animation_speed: 800
+    // The interface texts built in: English, with the font family first.
+    readonly property var builtInStrings: ["Arial", "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION",
+        "PAINTING", "EFFECTS", "USER DEFINE 1", "USER DEFINE 2", "USER DEFINE 3", "USER DEFINE 4",
+        "USER DEFINE 5", "STATIC", "BREATHING", "WAVE", "INDUCTION DARKEN", "MARQUEE", "RIPPLE",
+        "INDUCTION BRIGHTEN", "NEON", "MARQUEE COLORFUL", "RAINING", "MARQUEE CIRCLE", "SPOTLIGHT",
+        "ROTATION", "SKIN", "SOUND", "ANIMATED", "LANGUAGE", "BACKGROUND", "ON", "OFF", "TEXT", "SIZE",
+        "COLOR", "BRIGHTNESS", "NORMAL", "LARGER", "SKIN 1", "SKIN 2", "SKIN 3", "SKIN 4", "SKIN 5",
+        "MACRO", "ACTION", "KEYBOARD", "MOUSE", "MEDIA", "COMBO KEY", "MACRO", "LEFT", "RIGHT", "MIDDLE",
+        "B4", "B5", "NEXT TRACK", "PREVIOUS TRACK", "STOP", "PLAY / PAUSE", "MUTE", "VOLUME UP",
+        "VOLUME DOWN", "MEDIA SELECT", "MAIL", "CALCULATOR", "MY COMPUTER", "WWW SEARCH", "WWW HOME",
+        "WWW BACK", "WWW FORWARD", "WWW STOP", "WWW REFRESH", "WWW FAVORITES", "KEY", "MACRO", "COLOR",
+        "RESET", "CANCEL", "GAMING MODE", "DELETE", "CUT", "PASTE", "COPY", "LOAD", "SAVE",
+        "BACKLIGHTING", "RENDERING", "STATIC", "TWINKLING", "MARQUEE", "BREATHING", "COLOR"]
+    property var globalSetting_stringList: builtInStrings
+    property string globalSetting_fontFamily: "Arial"
+    property int skin_No: 1
+    property bool isCustomBackground: false
+    property url sourceCustomBackground: ""
+
+    // Skin images: files below the working directory, chosen by the skin number.
+    readonly property string skinDir: "file:modules/img/skin" + skin_No + "/"
+    property url sourceBackground: skinDir + "background.png"
+    property url sourceFrameBackground: skinDir + "frame/frameBackground.png"
+    property url sourceDecoration1: skinDir + "frame/decoration1.png"
+    property url sourceDecoration2: skinDir + "frame/decoration2.png"
+    property url sourceAS0: skinDir + "list_up/applicationSetting_0.png"
+    property url sourceAS1: skinDir + "list_up/applicationSetting_1.png"
+    property url sourceAM0: skinDir + "list_up/applicationMinimize_0.png"
+    property url sourceAM1: skinDir + "list_up/applicationMinimize_1.png"
+    property url sourceListUpContainer: skinDir + "list_up/listUpContainer.png"
+    property url sourceListDnContainer: skinDir + "list_dn/listDnContainer.png"
+    property url sourceListPfContainer: skinDir + "list_pf/listPfContainer.png"
+    property url sourceFW0: skinDir + "list_pf/profileFW_0.png"
+    property url sourceFW1: skinDir + "list_pf/profileFW_1.png"
+    property url sourceSW0: skinDir + "list_pf/profileSW_0.png"
+    property url sourceSW1: skinDir + "list_pf/profileSW_1.png"
+    property url sourceListFnBtn_0: skinDir + "list_fn/listFnBtn_0.png"
+    property url sourceListFnBtn_1: skinDir + "list_fn/listFnBtn_1.png"
+    property url sourceGlobalsettingBackground: skinDir + "list_center/globalsettingBackground.png"
+    property url sourceFnColorBackground: skinDir + "list_center/fnColorBackground.png"
+    property url sourceFnKeydefineBackground: skinDir + "list_center/fnKeydefineBackground.png"
+    property url sourceFnMacroBackground: skinDir + "list_center/fnMacroBackground.png"
+    property url sourceFnCommonBackground: skinDir + "list_center/fnCommonBackground.png"
+    property url sourceSlider: skinDir + "common/slider_BASE.png"
+    property url sourceLine: skinDir + "common/draw_line.png"
+    property url sourceFilelist: skinDir + "common/filelist_BASE.png"
+    property url sourceInputValue: skinDir + "common/draw_inputValue.png"
+    property url sourcePaletteIndex: skinDir + "common/draw_paletteIndex.png"
+    property url sourceCHK0: skinDir + "common/checkbox_0.png"
+    property url sourceCHK1: skinDir + "common/checkbox_1.png"
+    property url sourcePalette: skinDir + "common/draw_palette.png"
+    property url sourceReset0: skinDir + "common/reset_0.png"
+    property url sourceReset1: skinDir + "common/reset_1.png"
+    property url sourceApply0: skinDir + "common/apply_0.png"
+    property url sourceApply1: skinDir + "common/apply_1.png"
+    property url sourceFram2btn: skinDir + "common/fram_2btn.png"
+    property url sourceAdd0: skinDir + "common/add_0.png"
+    property url sourceAdd1: skinDir + "common/add_1.png"
+    property url sourceDelete0: skinDir + "common/delete_0.png"
+    property url sourceDelete1: skinDir + "common/delete_1.png"
+    property url sourceRecord0: skinDir + "common/record_0.png"
+    property url sourceRecord1: skinDir + "common/record_1.png"
+    property url sourceStop0: skinDir + "common/stop_0.png"
+    property url sourceStop1: skinDir + "common/stop_1.png"
+    property url sourceSolidDelete0: skinDir + "common/solid-delete_0.png"
+    property url sourceSolidDelete1: skinDir + "common/solid-delete_1.png"
+    property url sourceSolidCut0: skinDir + "common/solid-cut_0.png"
+    property url sourceSolidCut1: skinDir + "common/solid-cut_1.png"
+    property url sourceSolidPaste0: skinDir + "common/solid-paste_0.png"
+    property url sourceSolidPaste1: skinDir + "common/solid-paste_1.png"
+    property url sourceSolidCopy0: skinDir + "common/solid-copy_0.png"
+    property url sourceSolidCopy1: skinDir + "common/solid-copy_1.png"
+    property url sourceSliderFiller0: skinDir + "common/slider_FILLER_0.png"
+    property url sourceSliderFiller1: skinDir + "common/slider_FILLER_1.png"
+}
