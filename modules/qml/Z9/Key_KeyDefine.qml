@@ -17,6 +17,10 @@ KeyCap {
     property int keyCode3: keyCode_Default[3]
     readonly property bool isDefault: keyCode0 === keyCode_Default[0] && keyCode1 === keyCode_Default[1]
                                       && keyCode2 === keyCode_Default[2] && keyCode3 === keyCode_Default[3]
+    // The code the profile file holds for the key, once the page has read or applied it.
+    property var storedCode: null
+    readonly property bool isPending: storedCode !== null && (keyCode0 !== storedCode[0] || keyCode1 !== storedCode[1]
+                                                              || keyCode2 !== storedCode[2] || keyCode3 !== storedCode[3])
     property bool isSelect: false
     property Item dragSpace: parent
     property point dragPos: Qt.point(0, 0)
@@ -35,6 +39,10 @@ KeyCap {
         keyCode1 = bytes[1]
         keyCode2 = bytes[2]
         keyCode3 = bytes[3]
+    }
+
+    function markStored() {
+        storedCode = code()
     }
 
     function trackPointer(mouse) {
