@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import "KeyDefineCodes.js" as KeyCodes
 
 // One key of the key definition picture: its matrix position, its factory code and the code it
 // has now. A press starts a drag: the key reports where the pointer is, in dragSpace's
@@ -50,6 +51,9 @@ KeyCap {
     }
 
     label: name
+    // A changed key shows what it does now beside its factory name.
+    legend: isDefault ? "" : KeyCodes.legend(code(), id => Scene.keyCodeString ? Scene.keyCodeString.keycodeTostr(id) : "")
+    isLegendPending: isPending
     labelColor: isDefault ? Scene.globalSetting_color_enable : Scene.globalSetting_color
     frameOpacity: (keyMouse.containsMouse || isSelect) ? 1.0 : (isDefault ? 0 : 0.5)
 
