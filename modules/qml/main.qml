@@ -38,6 +38,7 @@ Item {
     Binding { target: Scene; property: "animation_speed"; value: mainIten.animation_speed }
     Binding { target: Scene; property: "globalSetting_stringList"; value: mainIten.globalSetting_stringList }
     Binding { target: Scene; property: "globalSetting_fontFamily"; value: mainIten.globalSetting_fontFamily }
+    Binding { target: Scene; property: "sceneTexts"; value: _Page_Globalsetting._SceneTexts }
     Binding { target: Scene; property: "skin_No"; value: mainIten.skin_No }
     Binding { target: Scene; property: "isCustomBackground"; value: mainIten.isCustomBackground }
     Binding { target: Scene; property: "sourceCustomBackground"; value: mainIten.sourceCustomBackground }
@@ -111,6 +112,7 @@ Item {
         objectName: "main_Z9"
         visible: downItem.currentIndex === 0
         isSettingsOpen: upItem.isGlobalSettingSelect
+        onAskRequested: askDialog.open()
     }
 
     Environment_Decoration {
@@ -138,7 +140,7 @@ Item {
             if (btnIndex === 0)
                 isGlobalSettingSelect = !isGlobalSettingSelect
             else if (btnIndex === 1)
-                scriptEnd.restart()
+                main_Z9.whenSettled(() => scriptEnd.restart())
         }
         onIsGlobalSettingSelectChanged: {
             if (isGlobalSettingSelect)
@@ -232,6 +234,12 @@ Item {
             duration: mainIten.animation_speed * 0.8
             onFinished: _fkGlobalsetting.visible = false
         }
+    }
+
+    PendingEditsDialog {
+        id: askDialog
+        objectName: "askDialog"
+        onAnswered: function (answer) { main_Z9.settle(answer) }
     }
 
     // Opening: power-on sound, the logo drops into the top bar, the background fades in.

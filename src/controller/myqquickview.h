@@ -76,6 +76,8 @@ public slots:
     QString getCustomFilePath();
     QVariantMap chkLanguages();
     QStringList getGlobalStrings(QString langCode);
+    // The scene's texts beyond the string list that the language file has; no checksum effect.
+    QVariantMap getSceneTexts(QString langCode);
 
     // --- macro library ---
     QVariant createMacroIni();

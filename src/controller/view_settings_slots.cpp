@@ -81,7 +81,7 @@ QStringList myQQuickView::getGlobalStrings(QString langCode) {
     const LanguageFiles::Strings language =
         LanguageFiles::isSafeCode(langCode)
             ? LanguageFiles::read(SettingsPaths::languageFile(langCode))
-            : LanguageFiles::Strings{{QString()}, false, {}};
+            : LanguageFiles::Strings{{QString()}, false, {}, {}};
     // The keyboard is reached only while the chosen language file passes its check.
     isLangFileValid = language.checksumValid;
     storeFailureNotice->setTexts(language.messages.value(LanguageFiles::storeFailureTitleMessage),
@@ -89,4 +89,10 @@ QStringList myQQuickView::getGlobalStrings(QString langCode) {
     deviceAccessNotice->setTexts(language.messages.value(LanguageFiles::deviceAccessTitleMessage),
                                  language.messages.value(LanguageFiles::deviceAccessTextMessage));
     return language.strings;
+}
+
+QVariantMap myQQuickView::getSceneTexts(QString langCode) {
+    if (!LanguageFiles::isSafeCode(langCode))
+        return {};
+    return LanguageFiles::read(SettingsPaths::languageFile(langCode)).sceneTexts;
 }

@@ -18,6 +18,14 @@ constexpr int messageCount = 8;
 
 } // namespace
 
+const QStringList& sceneTextNames() {
+    // The question before unapplied edits would be lost: title, text and its three answers.
+    static const QStringList names{QStringLiteral("askTitle"), QStringLiteral("askText"),
+                                   QStringLiteral("askApply"), QStringLiteral("askDiscard"),
+                                   QStringLiteral("askCancel")};
+    return names;
+}
+
 QVariantMap list(const QString& directory) {
     QVariantMap languages;
     const QStringList names = QDir(directory).entryList({prefix + QStringLiteral("*.ini")},
@@ -41,6 +49,13 @@ Strings read(const QString& path) {
     // The messages belong to neither the list nor the checksum.
     for (int n = 0; n < messageCount; ++n)
         result.messages.append(file.value(QStringLiteral("msg/%1").arg(n)).toString());
+
+    // Like the messages, the scene's later texts stay outside the checksum.
+    for (const QString& name : sceneTextNames()) {
+        const QVariant text = file.value(QStringLiteral("scene/") + name);
+        if (text.isValid())
+            result.sceneTexts.insert(name, text.toString());
+    }
 
     QStringList texts;
     for (int n = 1; n <= total; ++n)

@@ -14,7 +14,13 @@ struct Strings {
     QStringList strings; // font family, then strings 1 … N
     bool checksumValid = false;
     QStringList messages; // message box texts "msg/0" … "msg/7", empty where the file has none
+    // Texts the scene added after the string list ("scene/" + name), only those the file has;
+    // the scene keeps its English text for the others, so older files stay complete and valid.
+    QVariantMap sceneTexts;
 };
+
+// The names of the texts read into Strings::sceneTexts.
+const QStringList& sceneTextNames();
 
 // Indexes in Strings::messages of the notice that a change could not be stored.
 constexpr int storeFailureTitleMessage = 4;

@@ -1,4 +1,5 @@
 // Application configuration, hardware definition, language files and the custom image path.
+#include "device/lang_file_valid.h"
 #include "settings/language_checksum.h"
 #include "settings/language_files.h"
 #include "settings_sandbox.h"
@@ -172,6 +173,36 @@ private slots:
             LanguageFiles::read(sandbox.path(QStringLiteral("modules/i18n/lang_025044.ini")));
         QCOMPARE(read.strings.mid(1), strings);
         QCOMPARE(read.checksumValid, valid);
+    }
+
+    // A file of an older release lacks the later texts: it stays valid and gives only what it has.
+    void sceneTextsStayOutsideTheChecksum_data() {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QVariantMap>("texts");
+        QTest::newRow("older file") << QByteArray() << QVariantMap{};
+        QTest::newRow("some texts") << QByteArray("\n[scene]\naskApply=应用\nunknown=x\n")
+                                    << QVariantMap{{"askApply", QStringLiteral("应用")}};
+        QTest::newRow("all texts")
+            << QByteArray(
+                   "\n[scene]\naskTitle=T\naskText=X\naskApply=A\naskDiscard=D\naskCancel=C\n")
+            << QVariantMap{{"askTitle", "T"},
+                           {"askText", "X"},
+                           {"askApply", "A"},
+                           {"askDiscard", "D"},
+                           {"askCancel", "C"}};
+    }
+
+    void sceneTextsStayOutsideTheChecksum() {
+        QFETCH(QByteArray, section);
+        QFETCH(QVariantMap, texts);
+        SettingsSandbox sandbox;
+        sandbox.write(QStringLiteral("modules/i18n/lang_025044.ini"),
+                      languageFile({"abc"}, "771902100") + section);
+        ViewUnderTest view;
+        QCOMPARE(view->getSceneTexts(QStringLiteral("025044")), texts);
+        QCOMPARE(view->getGlobalStrings(QStringLiteral("025044")), (QStringList{"Arial", "abc"}));
+        QVERIFY(isLangFileValid);
+        QCOMPARE(view->getSceneTexts(QStringLiteral("../../etc/passwd")), QVariantMap{});
     }
 
     void missingLanguageFileGivesAnEmptyFontFamilyOnly() {

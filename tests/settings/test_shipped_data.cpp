@@ -276,6 +276,7 @@ private slots:
             QSettings file(path, QSettings::IniFormat);
             for (int n = 0; n < 4; ++n)
                 QVERIFY(!file.value(QStringLiteral("msg/%1").arg(n)).toString().isEmpty());
+            QCOMPARE(language.sceneTexts.keys().size(), LanguageFiles::sceneTextNames().size());
         }
         QCOMPARE(LanguageFiles::read(SettingsPaths::languageFile(QStringLiteral("031000")))
                      .strings.mid(1),

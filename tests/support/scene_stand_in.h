@@ -50,6 +50,8 @@ public slots:
     QString getCustomFilePath();
     QVariantMap chkLanguages();
     QStringList getGlobalStrings(const QString& langCode);
+    // The scene's later texts of a language: none, so the scene keeps its English ones.
+    QVariantMap getSceneTexts(const QString&) { return {}; }
     void ui_02H_SetCurrentProfile(int profile);
     // The device pages' reads of the profile and the macro library: an empty profile
     // and library. They only answer and are not recorded (the page reads every key each time).

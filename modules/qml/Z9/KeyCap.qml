@@ -11,6 +11,10 @@ Item {
     property alias labelColor: keyLabel.color
     // The frame shows only above 0.
     property real frameOpacity: 0
+    // What the key does now when that is not its factory function: the label then shrinks to the
+    // top left corner and the legend takes the middle; a legend not applied yet is marked.
+    property string legend: ""
+    property bool isLegendPending: false
 
     width: cap.implicitWidth
     height: cap.implicitHeight
@@ -58,13 +62,40 @@ Item {
     Text {
         id: keyLabel
         objectName: "keyLabel"
-        anchors.centerIn: parent
+        readonly property bool isSmall: keyCap.legend !== ""
+        x: isSmall ? 4 : (keyCap.width - width) / 2
         // The cap's top face sits a pixel above its middle: its skirt shows more at the bottom.
-        anchors.verticalCenterOffset: -1
+        y: isSmall ? 2 : (keyCap.height - height) / 2 - 1
         text: keyCap.label
         font.family: "Arial"
-        font.pixelSize: 11
+        font.pixelSize: isSmall ? 7 : 11
         font.bold: true
         color: Scene.globalSetting_color_enable
+    }
+
+    Text {
+        objectName: "keyLegend"
+        visible: keyCap.legend !== ""
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 5
+        width: keyCap.width - 4
+        horizontalAlignment: Text.AlignHCenter
+        elide: Text.ElideRight
+        text: keyCap.legend
+        font.family: "Arial"
+        font.pixelSize: 9
+        font.bold: true
+        font.italic: keyCap.isLegendPending
+        color: keyLabel.color
+    }
+
+    PendingMark {
+        objectName: "keyPendingMark"
+        shown: keyCap.isLegendPending
+        width: 5
+        height: 5
+        radius: 2.5
+        anchors.margins: 3
     }
 }

@@ -71,3 +71,29 @@ function freeMacroSlot(keys) {
     }
     return -1
 }
+
+var kindFn = 0x02
+
+// Short names of the MEDIA list's functions, in list order, for the small space of a key cap.
+var mediaShortNames = ["Next", "Prev", "Stop", "Play", "Mute", "Vol+", "Vol-", "Media", "Mail", "Calc",
+                       "PC", "Search", "Home", "Back", "Fwd", "WStop", "Reload", "Fav"]
+
+// What a key with this code does, as the few characters a cap shows: a key name, a combination
+// joined by "+", a media short name, "Fn", "M" + macro slot, or "—" for no function. nameOf gives
+// a usage id's key name, or nothing; an id without a name shows in hexadecimal.
+function legend(code, nameOf) {
+    const keyName = id => nameOf(id) || ("0x" + id.toString(16).toUpperCase())
+    if (code.every(b => b === 0))
+        return "—"
+    if (code[0] === kindKey)
+        return code.slice(1).filter(id => id !== 0).map(keyName).join("+")
+    if (code[0] === kindFn)
+        return "Fn"
+    if (code[0] === kindMedia) {
+        const index = mediaIndex(code[2], code[3])
+        return index >= 0 ? mediaShortNames[index] : "Media"
+    }
+    if (code[0] === kindMacro)
+        return "M" + code[2]
+    return "?"
+}

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import "KeyDefineCodes.js" as KeyCodes
 
 // One key of the key definition picture: its matrix position, its factory code and the code it
 // has now. A press starts a drag: the key reports where the pointer is, in dragSpace's
@@ -17,6 +18,10 @@ KeyCap {
     property int keyCode3: keyCode_Default[3]
     readonly property bool isDefault: keyCode0 === keyCode_Default[0] && keyCode1 === keyCode_Default[1]
                                       && keyCode2 === keyCode_Default[2] && keyCode3 === keyCode_Default[3]
+    // The code the profile file holds for the key, once the page has read or applied it.
+    property var storedCode: null
+    readonly property bool isPending: storedCode !== null && (keyCode0 !== storedCode[0] || keyCode1 !== storedCode[1]
+                                                              || keyCode2 !== storedCode[2] || keyCode3 !== storedCode[3])
     property bool isSelect: false
     property Item dragSpace: parent
     property point dragPos: Qt.point(0, 0)
@@ -37,11 +42,18 @@ KeyCap {
         keyCode3 = bytes[3]
     }
 
+    function markStored() {
+        storedCode = code()
+    }
+
     function trackPointer(mouse) {
         dragPos = keyMouse.mapToItem(dragSpace, mouse.x, mouse.y)
     }
 
     label: name
+    // A changed key shows what it does now beside its factory name.
+    legend: isDefault ? "" : KeyCodes.legend(code(), id => Scene.keyCodeString ? Scene.keyCodeString.keycodeTostr(id) : "")
+    isLegendPending: isPending
     labelColor: isDefault ? Scene.globalSetting_color_enable : Scene.globalSetting_color
     frameOpacity: (keyMouse.containsMouse || isSelect) ? 1.0 : (isDefault ? 0 : 0.5)
 

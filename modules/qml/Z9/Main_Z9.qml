@@ -24,6 +24,40 @@ Item {
     property bool isInitialised: false
 
     readonly property var pageSlots: [keydefineSlot, macroSlot, colorSlot, backlightSlot]
+    readonly property bool hasPendingEdits: pageSlots.some(slot => slot.hasPendingEdits)
+
+    // What waits for the answer to the question about unapplied edits.
+    property var pendingLeave: null
+    signal askRequested
+
+    // Runs proceed at once without unapplied edits; otherwise asks first (settle gets the answer).
+    function whenSettled(proceed) {
+        if (!hasPendingEdits) {
+            proceed()
+            return
+        }
+        pendingLeave = proceed
+        askRequested()
+    }
+
+    // 0: apply the edits, then go on; 1: go on without them; 2: stay.
+    function settle(answer) {
+        const proceed = pendingLeave
+        pendingLeave = null
+        if (!proceed || answer === 2)
+            return
+        if (answer === 0)
+            applyPendingEdits()
+        proceed()
+    }
+
+    // Sends the edits of every page that holds some, each with the page's own apply.
+    function applyPendingEdits() {
+        for (const slot of pageSlots) {
+            if (slot.hasPendingEdits)
+                slot.call(slot.applyFunction)
+        }
+    }
 
     function initArgs(slot) {
         return slot === colorSlot ? [true, hwDef] : []
@@ -134,6 +168,7 @@ Item {
             PageSlot {
                 id: keydefineSlot
                 pageIndex: 0
+                applyFunction: "applyKeys"
                 // The loaded page takes the slot's size.
                 width: pageArea.width
                 height: pageArea.height
@@ -158,6 +193,7 @@ Item {
             PageSlot {
                 id: colorSlot
                 pageIndex: 2
+                applyFunction: "apply"
                 visible: pageArea.curID === pageIndex
                 onPageLoaded: mainZ9.catchUp(colorSlot)
                 sourceComponent: Page_Color {
@@ -167,6 +203,7 @@ Item {
             PageSlot {
                 id: backlightSlot
                 pageIndex: 3
+                applyFunction: "pageApply"
                 y: 46
                 visible: pageArea.curID === pageIndex
                 onPageLoaded: mainZ9.catchUp(backlightSlot)
@@ -214,6 +251,7 @@ Item {
         visible: false
         enabled: !mainZ9.isSettingsOpen
         opacity: 0.2 + 0.8 * enabled
+        pendingEntries: mainZ9.pageSlots.map(slot => slot.hasPendingEdits)
         onFuncClicked: function (index) { pageArea.showIndex(index) }
     }
 
@@ -226,6 +264,10 @@ Item {
         enabled: !mainZ9.isSettingsOpen && pageArea.curID !== 1
         opacity: 0.2 + 0.8 * enabled
         onProfileSelected: function (index) { mainZ9.reloadProfile(index) }
+        onSwitchRequested: function (index) { mainZ9.whenSettled(() => menuProf.select(index)) }
+        onReloadRequested: function (action, profile) {
+            mainZ9.whenSettled(() => menuProf.runContextAction(action, profile))
+        }
         onProfileReloaded: function (index) { mainZ9.reloadProfile(index) }
     }
 

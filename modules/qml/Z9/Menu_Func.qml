@@ -5,6 +5,8 @@ import "../common"
 Item {
     id: menuFunc
     property int currentIndex: 0
+    // Per entry: its page holds edits not applied yet.
+    property var pendingEntries: []
     signal funcClicked(int index)
 
     // Label string index of each entry: KEY, MACRO, COLOR, BACKLIGHTING.
@@ -50,6 +52,11 @@ Item {
                     font.pixelSize: Scene.globalSetting_size + 1
                     font.bold: true
                     color: entry.isHighlighted ? Scene.globalSetting_color : Scene.globalSetting_color_enable
+                }
+                PendingMark {
+                    objectName: "pendingMark" + entry.index
+                    shown: menuFunc.pendingEntries[entry.index] === true // qmllint disable unqualified
+                    anchors.margins: 5
                 }
                 MouseArea {
                     id: entryMouse

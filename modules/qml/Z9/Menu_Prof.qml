@@ -14,6 +14,15 @@ Image {
     property int contextProfile: -1
     signal profileSelected(int index)
     signal profileReloaded(int index)
+    // A switch, or a LOAD or RESET of the current profile, would read the pages again; the owner
+    // decides when (select / runContextAction).
+    signal switchRequested(int index)
+    signal reloadRequested(int action, int profile)
+
+    function select(index) {
+        currentIndex = index
+        profileSelected(index)
+    }
 
     source: Scene.sourceListPfContainer
 
@@ -38,6 +47,13 @@ Image {
     function contextAction(action) {
         closeContextMenu()
         const profile = contextProfile
+        if ((action === 0 || action === 2) && profile === currentIndex)
+            reloadRequested(action, profile)
+        else
+            runContextAction(action, profile)
+    }
+
+    function runContextAction(action, profile) {
         if (action === 0) {
             Scene.ui_View.loadProfile(profile)
         } else if (action === 1) {
@@ -94,8 +110,7 @@ Image {
                         if (mouse.button === Qt.RightButton) {
                             menuProf.openContextMenu(profileEntry.index, mouse.x, mouse.y)
                         } else if (profileEntry.index !== menuProf.currentIndex) {
-                            menuProf.currentIndex = profileEntry.index
-                            menuProf.profileSelected(profileEntry.index)
+                            menuProf.switchRequested(profileEntry.index)
                         }
                     }
                 }

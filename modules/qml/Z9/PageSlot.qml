@@ -7,6 +7,10 @@ Loader {
     id: slot
     property int pageIndex: -1
     property bool wanted: false
+    // The page's function that sends its edits, for a page whose edits can be pending.
+    property string applyFunction: ""
+    readonly property var page: item
+    readonly property bool hasPendingEdits: page !== null && page.hasPendingEdits === true
 
     // Called on the page once it exists (the page's own functions; a missing one is skipped).
     signal pageLoaded(var page)

@@ -14,6 +14,14 @@ Image {
     clip: true
 
     property var palette: Lighting.factoryPalette
+    readonly property bool hasPendingEdits: baseline.hasPendingEdits
+
+    // The values that apply would send, against those the profile file holds.
+    EditBaseline {
+        id: baseline
+        parts: [JSON.stringify([_effectList.currentIndex, speedSlider.currentIndex, brightnessSlider.currentIndex,
+                                _palette.currentIndex, _direction.currentIndex])]
+    }
 
     function syncColor() {
         palette = Lighting.storedPalette(palette, i => Scene.ui_View.ui_94H_GetColor(i))
@@ -22,8 +30,12 @@ Image {
     function initUI() {
         syncColor()
         const stored = Lighting.storedBytes(Scene.ui_View.ui_95H_GetBackLEDType(), 5)
-        if (!stored)
-            return
+        if (stored)
+            showStored(stored)
+        baseline.markStored()
+    }
+
+    function showStored(stored) {
         const [effect, speed, light, color, direction] = stored
         if (effect >= 1 && effect <= effectItems.count)
             _effectList.setCurIndex(effect - 1)
@@ -55,6 +67,7 @@ Image {
                                       Math.round((7 - speedSlider.currentIndex) * 9 / 7) + 1,
                                       brightnessSlider.currentIndex * 7, _palette.currentIndex,
                                       _direction.currentIndex)
+        baseline.markStored()
     }
 
     ListModel {
@@ -162,6 +175,7 @@ Image {
             source0: Scene.sourceApply0
             source1: Scene.sourceApply1
             onClicked: page.pageApply()
+            PendingMark { shown: page.hasPendingEdits }
         }
     }
 }

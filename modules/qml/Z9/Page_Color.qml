@@ -15,6 +15,17 @@ Image {
     property var currentColor: [255, 255, 255]
     // The key code tables of the device view, when there is one around the page.
     readonly property var keyCodes: Scene.keyCodeString
+    readonly property bool hasPendingEdits: baseline.hasPendingEdits
+
+    // What apply can send against what the profile file holds: the lighting type with the palette,
+    // then the five pictures, of which apply sends only the chosen one.
+    EditBaseline {
+        id: baseline
+        parts: [JSON.stringify([page.palette, page.effectCode, speedSlider.currentIndex, brightnessSlider.currentIndex,
+                                _palette.currentIndex, _direction.currentIndex]),
+            JSON.stringify(_eft_Ctrl.pic_01), JSON.stringify(_eft_Ctrl.pic_02), JSON.stringify(_eft_Ctrl.pic_03),
+            JSON.stringify(_eft_Ctrl.pic_04), JSON.stringify(_eft_Ctrl.pic_05)]
+    }
 
     // 0x33 + the PAINTING entry, the EFFECTS entry + 1, or -1 without a first-level entry.
     readonly property int effectCode: _menu1.currentIndex === 0 ? 0x33 + _menu2_0.currentIndex
@@ -59,6 +70,7 @@ Image {
         if (ledType)
             showLedType(ledType)
         preview()
+        baseline.markStored()
     }
 
     function showLedType(ledType) {
@@ -151,7 +163,10 @@ Image {
             setPicture(n, values)
     }
 
+    // Like its button, apply needs an effect or a picture to send.
     function apply() {
+        if (!canSend)
+            return
         _colorFields.commit()
         Scene.ui_View.ui_08H_SetLEDType(0x01, 0, 0, 0, 0, 0)
         for (let i = 0; i < 7; ++i)
@@ -161,6 +176,7 @@ Image {
         Scene.ui_View.ui_08H_SetLEDType(0x02, effectCode, speedBytes[speedSlider.currentIndex],
                                   brightnessSlider.currentIndex * 7, _palette.currentIndex + 1,
                                   _direction.currentIndex)
+        baseline.markStored(effectCode >= 0x33 ? [0, 1 + effectCode - 0x33] : [0])
         preview()
     }
 
@@ -365,6 +381,7 @@ Image {
             source1: Scene.sourceApply1
             enabled: page.canSend
             onClicked: page.apply()
+            PendingMark { shown: page.hasPendingEdits }
         }
     }
 

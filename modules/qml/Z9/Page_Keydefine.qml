@@ -17,6 +17,8 @@ Image {
     readonly property bool isDragging: dragingKey !== null && dragingKey.isPressed
     readonly property var comboInputs: [_menu2_3_KI1, _menu2_3_KI2, _menu2_3_KI3]
     readonly property int keyMatrixBytes: 512
+    // Some key's code differs from the one the profile file holds.
+    readonly property bool hasPendingEdits: keyboard.keys_matrix.some(key => key.isPending)
 
     // Language string of each first-level menu entry, of the first MEDIA entry and of the box.
     readonly property var menuStrings: [46, 48, 49, 50]
@@ -35,6 +37,7 @@ Image {
                 keyboard.keys_matrix[i].setCode(stored)
         }
         showSelectedCode()
+        markKeysStored()
     }
 
     function translateStrings() {
@@ -239,6 +242,12 @@ Image {
         showSelectedCode()
     }
 
+    // The file now holds every key's code as the page shows it.
+    function markKeysStored() {
+        for (const key of keyboard.keys_matrix)
+            key.markStored()
+    }
+
     function applyKeys() {
         const matrix = []
         for (const key of keyboard.keys_matrix)
@@ -246,6 +255,7 @@ Image {
         while (matrix.length < keyMatrixBytes)
             matrix.push(0)
         Scene.ui_View.ui_0DH_SetKeyMatrix(matrix)
+        markKeysStored()
     }
 
     function toggleGamingMode() {
@@ -399,6 +409,7 @@ Image {
             source0: Scene.sourceApply0
             source1: Scene.sourceApply1
             onClicked: page.applyKeys()
+            PendingMark { shown: page.hasPendingEdits }
         }
     }
 

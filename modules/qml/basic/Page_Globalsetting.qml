@@ -29,6 +29,7 @@ Image {
     property string customBackgroundText: ""
     readonly property var builtInStrings: Scene.builtInStrings
     property var _StringList: builtInStrings
+    property var _SceneTexts: Scene.builtInSceneTexts
 
     // Palette state: the current colour and the brightness (alpha) of the label colour.
     property int _R: 255
@@ -110,6 +111,9 @@ Image {
             strings[0] = loaded[0]
         _StringList = strings
         _FontFamily = strings[0]
+        // A file older than a text keeps that text in English.
+        _SceneTexts = Object.assign({}, Scene.builtInSceneTexts,
+                                    Scene.ui_View.getSceneTexts(languageModel.get(uiIndex).code))
         languageLoaded()
     }
 

@@ -33,6 +33,16 @@ QtObject {
         "BACKLIGHTING", "RENDERING", "STATIC", "TWINKLING", "MARQUEE", "BREATHING", "COLOR"]
     property var globalSetting_stringList: builtInStrings
     property string globalSetting_fontFamily: "Arial"
+    // Texts the scene added after the string list, by name, in English; a language file may
+    // translate each of them (its "scene" section) without touching the checked list.
+    readonly property var builtInSceneTexts: ({
+        "askTitle": "NOT APPLIED YET",
+        "askText": "Some changes have not been sent to the keyboard.\nApply them before going on?",
+        "askApply": "APPLY",
+        "askDiscard": "DISCARD",
+        "askCancel": "CANCEL"
+    })
+    property var sceneTexts: builtInSceneTexts
     property int skin_No: 1
     property bool isCustomBackground: false
     property url sourceCustomBackground: ""

@@ -1,0 +1,130 @@
+import QtQuick
+import "../common"
+
+// The question before unapplied edits would be lost: apply them, discard them, or stay. It covers
+// the whole window, so nothing behind it takes a click while it asks. Enter applies, Esc stays.
+Item {
+    id: dialog
+    anchors.fill: parent
+    visible: false
+
+    readonly property int answerApply: 0
+    readonly property int answerDiscard: 1
+    readonly property int answerCancel: 2
+    signal answered(int answer)
+
+    function open() {
+        visible = true
+        box.forceActiveFocus()
+    }
+
+    function answer(value) {
+        visible = false
+        answered(value)
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.AllButtons
+        hoverEnabled: true
+        onWheel: function (wheel) { wheel.accepted = true }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: "#90000000"
+    }
+
+    component AnswerButton: Image {
+        id: button
+        property string label: ""
+        signal clicked
+        source: Scene.sourceSlider
+        opacity: buttonMouse.pressed ? 0.6 : 1.0
+        Text {
+            anchors.centerIn: parent
+            width: parent.width - 8
+            horizontalAlignment: Text.AlignHCenter
+            elide: Text.ElideRight
+            text: button.label
+            font.family: Scene.globalSetting_fontFamily
+            font.pixelSize: Scene.globalSetting_size
+            font.bold: true
+            color: buttonMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
+        }
+        MouseArea {
+            id: buttonMouse
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: {
+                Scene.ui_View.playMedia_Index(4)
+                button.clicked()
+            }
+        }
+    }
+
+    Rectangle {
+        id: box
+        objectName: "askBox"
+        anchors.centerIn: parent
+        width: 520
+        height: column.height + 32
+        color: "#E8101418"
+        border.width: 1
+        border.color: Scene.globalSetting_color
+        radius: 2
+        focus: true
+        Keys.onReturnPressed: dialog.answer(dialog.answerApply)
+        Keys.onEnterPressed: dialog.answer(dialog.answerApply)
+        Keys.onEscapePressed: dialog.answer(dialog.answerCancel)
+
+        Column {
+            id: column
+            x: 16
+            y: 16
+            width: box.width - 32
+            spacing: 12
+            Text {
+                objectName: "askTitle"
+                text: Scene.sceneTexts.askTitle
+                font.family: Scene.globalSetting_fontFamily
+                font.pixelSize: Scene.globalSetting_size + 2
+                font.bold: true
+                color: Scene.globalSetting_color
+            }
+            Image {
+                width: column.width
+                source: Scene.sourceLine
+                fillMode: Image.Stretch
+            }
+            Text {
+                objectName: "askText"
+                width: column.width
+                wrapMode: Text.Wrap
+                text: Scene.sceneTexts.askText
+                font.family: Scene.globalSetting_fontFamily
+                font.pixelSize: Scene.globalSetting_size + 1
+                color: Scene.globalSetting_color_enable
+            }
+            Row {
+                anchors.right: parent.right
+                spacing: 8
+                AnswerButton {
+                    objectName: "askApply"
+                    label: Scene.sceneTexts.askApply
+                    onClicked: dialog.answer(dialog.answerApply)
+                }
+                AnswerButton {
+                    objectName: "askDiscard"
+                    label: Scene.sceneTexts.askDiscard
+                    onClicked: dialog.answer(dialog.answerDiscard)
+                }
+                AnswerButton {
+                    objectName: "askCancel"
+                    label: Scene.sceneTexts.askCancel
+                    onClicked: dialog.answer(dialog.answerCancel)
+                }
+            }
+        }
+    }
+}
