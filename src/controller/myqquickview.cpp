@@ -4,6 +4,7 @@
 #include "macros/key_name_table.h"
 #include "scene/cap_edge_image_provider.h"
 #include "scene/local_file_url_opener.h"
+#include "scene/scene_types.h"
 #include "scene/window_shaped_image_provider.h"
 #include "sound/sound_thread.h"
 
@@ -18,6 +19,7 @@
 myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
     // The window is translucent; the scene's own pixels shape it.
     setClearColor(Qt::transparent);
+    keepSceneTypes();
     WindowShapedImageProvider::install(engine());
     CapEdgeImageProvider::install(engine());
     isAudioEnabled = true;

@@ -1,5 +1,6 @@
 // Runs the scene's Qt Quick Test suites (tst_*.qml beside this file) against a stand-in controller.
 #include "scene/cap_edge_image_provider.h"
+#include "scene/scene_types.h"
 #include "scene/window_shaped_image_provider.h"
 #include "scene_stand_in.h"
 
@@ -17,6 +18,7 @@ public slots:
         auto* standIn = new SceneStandIn(engine);
         engine->rootContext()->setContextProperty(QStringLiteral("ui_View"), standIn);
         engine->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), standIn);
+        keepSceneTypes();
         CapEdgeImageProvider::install(engine);
         WindowShapedImageProvider::install(engine);
     }

@@ -29,6 +29,26 @@ SceneGlobals {
         KeyCap {}
     }
 
+    // The lighting picture as each key's own label drew it: caps with their labels in given colours.
+    Component {
+        id: labelledCapsComponent
+        Item {
+            property alias caps: caps.model
+            Repeater {
+                id: caps
+                KeyCap {
+                    required property var modelData
+                    x: modelData.x
+                    y: modelData.y
+                    keyType: modelData.keyType
+                    label: modelData.name
+                    labelColor: modelData.color
+                    opaqueFace: true
+                }
+            }
+        }
+    }
+
     SceneTestCase {
         name: "LightingPreview"
 
@@ -352,6 +372,16 @@ SceneGlobals {
             compare(ctrl.count, stopped)
         }
 
+        // The colour a label shows: the key's colour with the faint white label (alpha 0.10) over it.
+        function shownColor(rgba) {
+            const white = 0.10
+            const alpha = Math.max(0, Math.min(255, rgba[3])) / 255
+            const shown = white + (1 - white) * alpha
+            const k = (1 - white) * alpha / 255
+            return Qt.rgba((white + k * rgba[0]) / shown, (white + k * rgba[1]) / shown, (white + k * rgba[2]) / shown,
+                           shown)
+        }
+
         // Labels are set only where their colour changes: after every effect, step and new
         // keyboard, each still shows its key's colour with the faint white label over it.
         function test_labelsShowTheKeyColours() {
@@ -359,8 +389,9 @@ SceneGlobals {
             // A label keeps its colour in bytes, as it is drawn.
             const expectShown = what => {
                 ctrl.refresh()
-                for (const key of keyboard.keys_kId)
-                    compare(String(key.labelColor), String(ctrl.shownColor(ctrl.keyRGBA(key))), what + ", " + key.name)
+                keyboard.keys_kId.forEach((key, i) => compare(String(keyboard.labelLayer.colorAt(i)),
+                                                              String(shownColor(ctrl.keyRGBA(key))),
+                                                              what + ", " + key.name))
             }
             ctrl.pic_01 = Array.from({ "length": 512 }, (_, i) => (7 * i) % 256)
             for (const effect of [0x04, 0x03, 0x02, 0x01, 0x08, 0x05, 0x33, 0x34, -1, 0x01]) {
@@ -375,6 +406,38 @@ SceneGlobals {
             ctrl.init()
             ctrl.play(0x01)
             expectShown("keyboard built anew")
+        }
+
+        // The picture drawn on a few frames looks, pixel for pixel, as the caps with their own
+        // labels in the colours the controller computed.
+        function test_labelsAreDrawnInTheComputedColours_data() {
+            return [
+                { tag: "wave", effect: 0x03 },
+                { tag: "neon", effect: 0x08 },
+                { tag: "painted picture", effect: 0x33 },
+            ]
+        }
+
+        function test_labelsAreDrawnInTheComputedColours(data) {
+            ctrl.pic_01 = Array.from({ "length": 512 }, (_, i) => (37 * i) % 256)
+            ctrl.play(data.effect)
+            for (let frame = 0; frame < 3; ++frame) {
+                ticks(frame === 0 ? 0 : 5)
+                ctrl.refresh()
+                const caps = keyboard.keys_kId.map(key => ({
+                    "x": key.x, "y": key.y, "keyType": key.keyType, "name": key.name,
+                    "color": shownColor(ctrl.keyRGBA(key))
+                }))
+                const expected = createTemporaryObject(labelledCapsComponent, globals,
+                                                       { "y": 400, "width": keyboard.width, "height": keyboard.height })
+                expected.caps = caps
+                for (let i = 0; i < caps.length; ++i)
+                    tryCompare(findChild(expected.children[i], "keyFace"), "status", Image.Ready)
+                waitForRendering(expected)
+                waitForRendering(keyboard)
+                verify(grabImage(keyboard).equals(grabImage(expected)), "frame " + frame)
+                expected.destroy()
+            }
         }
 
         // A cap drawn as its edge and its opaque middle looks as the whole cap does, also when it

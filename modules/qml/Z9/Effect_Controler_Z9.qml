@@ -128,16 +128,6 @@ Item {
         return effect === 0x01 || effect === 0x02 || effect === 0x08 || !perKey
     }
 
-    // The colour a label shows: the key's colour with the faint white label (alpha 0.10) over it.
-    function shownColor(rgba) {
-        const white = 0.10
-        const alpha = Math.max(0, Math.min(255, rgba[3])) / 255
-        const shown = white + (1 - white) * alpha
-        const k = (1 - white) * alpha / 255
-        return Qt.rgba((white + k * rgba[0]) / shown, (white + k * rgba[1]) / shown, (white + k * rgba[2]) / shown,
-                       shown)
-    }
-
     // Key colours are worked out at most once per displayed frame, and only after a change.
     property bool colorsDirty: false
 
@@ -149,59 +139,30 @@ Item {
             Qt.callLater(refresh) // qmllint disable type
     }
 
-    // What each key's label shows (by creation number, for the key list in shownKeys), packed: a
-    // label is set only when its colour changes, as every label set is drawn anew. Label colours
-    // are made once per packed value, since the effects cycle through few of them.
-    property var shownKeys: []
-    property var shownPacked: []
-    property var madeColors: new Map()
-
-    function isByte(value) {
-        return value >= 0 && value <= 255 && Math.floor(value) === value
-    }
-
-    // A key colour as one number, or NaN unless its values are whole bytes (alpha clamped first).
+    // Per-key colours go to the label layer packed, one number per key: they are whole bytes.
     function packedColor(rgba) {
         const alpha = Math.max(0, Math.min(255, rgba[3]))
-        if (!isByte(alpha) || !isByte(rgba[0]) || !isByte(rgba[1]) || !isByte(rgba[2]))
-            return NaN
-        return ((alpha * 256 + rgba[0]) * 256 + rgba[1]) * 256 + rgba[2]
+        return (alpha << 24) | (rgba[0] << 16) | (rgba[1] << 8) | rgba[2]
     }
 
-    function labelColor(rgba, packed) {
-        if (isNaN(packed))
-            return shownColor(rgba)
-        let color = madeColors.get(packed)
-        if (color === undefined) {
-            if (madeColors.size >= 4096)
-                madeColors.clear()
-            color = shownColor(rgba)
-            madeColors.set(packed, color)
-        }
-        return color
-    }
-
+    // The keys' colours, to the label layer in one call.
     function refresh() {
         if (!colorsDirty)
             return
         colorsDirty = false
-        const keys = model ? model.keys_kId : []
-        if (keys !== shownKeys) {
-            shownKeys = keys
-            shownPacked = []
+        const layer = model ? model.labelLayer : null
+        if (!layer)
+            return
+        if (isUniform()) {
+            const rgba = keyRGBA(null)
+            layer.setUniformColor(rgba[0], rgba[1], rgba[2], rgba[3])
+            return
         }
-        const shown = shownPacked
-        const uniform = isUniform() ? keyRGBA(null) : null
-        const uniformPacked = uniform ? packedColor(uniform) : NaN
-        const uniformColor = uniform ? labelColor(uniform, uniformPacked) : null
-        for (let i = 0; i < keys.length; ++i) {
-            const rgba = uniform || keyRGBA(keys[i])
-            const packed = uniform ? uniformPacked : packedColor(rgba)
-            if (packed === shown[i])
-                continue
-            shown[i] = packed
-            keys[i].labelColor = uniform ? uniformColor : labelColor(rgba, packed)
-        }
+        const keys = model.keys_kId
+        const packed = new Array(keys.length)
+        for (let i = 0; i < keys.length; ++i)
+            packed[i] = packedColor(keyRGBA(keys[i]))
+        layer.setColors(packed)
     }
 
     onBind_AChanged: invalidate()

@@ -9,6 +9,14 @@ Item {
     property string label: ""
     // Straight to the label: the lighting preview sets it on every frame.
     property alias labelColor: keyLabel.color
+    // The lighting picture draws its labels all in one item (KeyLabelLayer) and lays them out here.
+    property alias labelShown: keyLabel.visible
+    readonly property alias labelFont: keyLabel.font
+
+    // Where the label's text starts in `item`.
+    function labelOrigin(item) {
+        return keyLabel.mapToItem(item, 0, 0)
+    }
     // The frame shows only above 0.
     property real frameOpacity: 0
     // What the key does now when that is not its factory function: the label then shrinks to the

@@ -1,15 +1,19 @@
 import QtQuick
 
-// One key of the lighting picture: its cap, and its label in the preview's colour.
+// One key of the lighting picture: its cap. Its label, in the preview's colour, is drawn by the
+// picture's label layer, where it lies.
 Item {
     id: key
     property int kId: -1
     property int matrix: -1
     property int keyType: 0
     property string name: ""
-    // The label's colour, with the faint white copy laid over it already.
-    property alias labelColor: cap.labelColor
+    readonly property alias labelFont: cap.labelFont
     property bool showsFrame: false
+
+    function labelOrigin(item) {
+        return cap.labelOrigin(item)
+    }
 
     width: cap.width
     height: cap.height
@@ -18,7 +22,7 @@ Item {
         id: cap
         keyType: key.keyType
         label: key.name
-        labelColor: "#1AFFFFFF"
+        labelShown: false
         opaqueFace: true
         frameOpacity: key.showsFrame ? 1 : 0
     }

@@ -1,4 +1,5 @@
 import QtQuick
+import modules
 
 // The keyboard picture of the lighting page: one key item per key of the hardware definition,
 // found by creation number, by matrix position and by a point in the picture.
@@ -21,6 +22,15 @@ Item {
     width: pictureWidth
     height: pictureHeight
 
+    // Every key's label, over the caps and frames, in the preview's colours.
+    readonly property alias labelLayer: labelLayer
+    KeyLabelLayer {
+        id: labelLayer
+        width: model.width
+        height: model.height
+        z: 1
+    }
+
     Component {
         id: keyComponent
         Key_ColorPro {}
@@ -37,6 +47,7 @@ Item {
             key.destroy()
         keys_kId = []
         keys_matrix = []
+        labelLayer.setLabels([])
         cells = {}
         pictureWidth = 0
         pictureHeight = 0
@@ -77,6 +88,16 @@ Item {
         keys_kId = keys
         keys_matrix = byMatrix
         buildCells()
+        showLabels()
+    }
+
+    function showLabels() {
+        if (keys_kId.length > 0)
+            labelLayer.font = keys_kId[0].labelFont
+        labelLayer.setLabels(keys_kId.map(key => {
+            const origin = key.labelOrigin(labelLayer)
+            return { "x": origin.x, "y": origin.y, "text": key.name }
+        }))
     }
 
     function buildCells() {
