@@ -7,6 +7,7 @@
 #include "pages/key_definition_page.h"
 #include "pages/keyboard_layout.h"
 #include "pages/media_functions.h"
+#include "settings/profile_number.h"
 #include "settings/settings_paths.h"
 
 #include <QJsonArray>
@@ -115,14 +116,15 @@ CtlResult runKey(CtlContext& context, const CtlArguments& arguments) {
     QJsonArray bytes;
     for (const unsigned char byte : code)
         bytes.append(byte);
-    return CtlResult::ok(QStringLiteral("key %1 on profile %2: %3")
-                             .arg(name)
-                             .arg(context.currentProfile())
-                             .arg(codeText(code)),
-                         QJsonObject{{QStringLiteral("key"), name},
-                                     {QStringLiteral("matrix"), key->matrix},
-                                     {QStringLiteral("profile"), context.currentProfile()},
-                                     {QStringLiteral("code"), bytes}});
+    return CtlResult::ok(
+        QStringLiteral("key %1 on profile %2: %3")
+            .arg(name)
+            .arg(ProfileNumber::fromIndex(context.currentProfile()))
+            .arg(codeText(code)),
+        QJsonObject{{QStringLiteral("key"), name},
+                    {QStringLiteral("matrix"), key->matrix},
+                    {QStringLiteral("profile"), ProfileNumber::fromIndex(context.currentProfile())},
+                    {QStringLiteral("code"), bytes}});
 }
 
 QStringList completeKey(const QStringList& words) {

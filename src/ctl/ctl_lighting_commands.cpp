@@ -5,6 +5,7 @@
 #include "ctl/ctl_context.h"
 #include "pages/back_lighting_page.h"
 #include "pages/key_lighting_page.h"
+#include "settings/profile_number.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -164,12 +165,12 @@ CtlResult applied(const QString& what, int profile, const Effect& effect, int sp
                   int colour, std::optional<int> direction) {
     QString text = QStringLiteral("%1 on profile %2: %3, speed %4, brightness %5, color %6")
                        .arg(what)
-                       .arg(profile)
+                       .arg(ProfileNumber::fromIndex(profile))
                        .arg(QLatin1String(effect.name))
                        .arg(speed)
                        .arg(brightness)
                        .arg(colourText(colour));
-    QJsonObject json{{QStringLiteral("profile"), profile},
+    QJsonObject json{{QStringLiteral("profile"), ProfileNumber::fromIndex(profile)},
                      {QStringLiteral("effect"), QLatin1String(effect.name)},
                      {QStringLiteral("code"), effect.code},
                      {QStringLiteral("speed"), speed},

@@ -2,7 +2,7 @@
 // them. Nothing is sent to the keyboard.
 #include "ctl/ctl_command.h"
 #include "ctl/ctl_context.h"
-#include "settings/profile_store.h"
+#include "settings/profile_number.h"
 #include "settings/profile_transfer.h"
 #include "settings/settings_paths.h"
 #include "settings/stored_file.h"
@@ -19,16 +19,19 @@ std::optional<int> profileArgument(const CtlArguments& arguments, const QString&
             QStringLiteral("%1: usage: korvanectl %2").arg(command, findCtlCommand(command)->usage);
         return std::nullopt;
     }
-    const std::optional<int> profile =
-        parseNumber(arguments.positional.first(), 0, ProfileStore::profileCount - 1);
-    if (!profile)
-        *error = QStringLiteral("%1: '%2' is no profile; valid: 0 to 5")
+    const std::optional<int> number =
+        parseNumber(arguments.positional.first(), ProfileNumber::first, ProfileNumber::last);
+    if (!number) {
+        *error = QStringLiteral("%1: '%2' is no profile; valid: 1 to 6")
                      .arg(command, arguments.positional.first());
-    return profile;
+        return std::nullopt;
+    }
+    return ProfileNumber::toIndex(*number);
 }
 
 QJsonObject moved(int profile, const QString& file) {
-    return {{QStringLiteral("profile"), profile}, {QStringLiteral("file"), file}};
+    return {{QStringLiteral("profile"), ProfileNumber::fromIndex(profile)},
+            {QStringLiteral("file"), file}};
 }
 
 CtlResult runExport(CtlContext& context, const CtlArguments& arguments) {
@@ -45,7 +48,9 @@ CtlResult runExport(CtlContext& context, const CtlArguments& arguments) {
     if (!QFileInfo::exists(target))
         return CtlResult::fail(ExitStatus::Failed,
                                QStringLiteral("export: cannot write %1").arg(target));
-    return CtlResult::ok(QStringLiteral("profile %1 exported to %2").arg(*profile).arg(target),
+    return CtlResult::ok(QStringLiteral("profile %1 exported to %2")
+                             .arg(ProfileNumber::fromIndex(*profile))
+                             .arg(target),
                          moved(*profile, target));
 }
 
@@ -62,9 +67,11 @@ CtlResult runImport(CtlContext& context, const CtlArguments& arguments) {
     if (!context.storeResult().isOk())
         return CtlResult::fail(ExitStatus::Failed,
                                QStringLiteral("import: profile %1 kept as it was: cannot copy %2")
-                                   .arg(*profile)
+                                   .arg(ProfileNumber::fromIndex(*profile))
                                    .arg(source));
-    return CtlResult::ok(QStringLiteral("profile %1 imported from %2").arg(*profile).arg(source),
+    return CtlResult::ok(QStringLiteral("profile %1 imported from %2")
+                             .arg(ProfileNumber::fromIndex(*profile))
+                             .arg(source),
                          moved(*profile, source));
 }
 
@@ -84,14 +91,18 @@ CtlResult runReset(CtlContext& context, const CtlArguments& arguments) {
         return CtlResult::fail(
             ExitStatus::Failed,
             QStringLiteral("reset: profile %1 kept as it was: the default profile cannot be read")
-                .arg(*profile));
-    return CtlResult::ok(QStringLiteral("profile %1 reset").arg(*profile),
-                         QJsonObject{{QStringLiteral("profile"), *profile}});
+                .arg(ProfileNumber::fromIndex(*profile)));
+    return CtlResult::ok(
+        QStringLiteral("profile %1 reset").arg(ProfileNumber::fromIndex(*profile)),
+        QJsonObject{{QStringLiteral("profile"), ProfileNumber::fromIndex(*profile)}});
 }
 
 // The profile, then a file name, which the shell completes itself.
 QStringList completeProfileFile(const QStringList& words) {
-    return words.size() == 1 ? completionsFor(numberWords(0, 5), words.last()) : QStringList();
+    return words.size() == 1
+               ? completionsFor(numberWords(ProfileNumber::first, ProfileNumber::last),
+                                words.last())
+               : QStringList();
 }
 
 const QString keyboardUntouched = QStringLiteral(
@@ -103,7 +114,7 @@ const QString keyboardUntouched = QStringLiteral(
 const CtlCommand& exportCommand() {
     static const CtlCommand command{
         QStringLiteral("export"),
-        QStringLiteral("export <0-5> <file.pf>"),
+        QStringLiteral("export <1-6> <file.pf>"),
         QStringLiteral("copy a profile's file to a file"),
         QStringLiteral("Copies the profile's file, as the window's profile menu saves it. An "
                        "existing file is never replaced."),
@@ -116,7 +127,7 @@ const CtlCommand& exportCommand() {
 const CtlCommand& importCommand() {
     static const CtlCommand command{
         QStringLiteral("import"),
-        QStringLiteral("import <0-5> <file.pf>"),
+        QStringLiteral("import <1-6> <file.pf>"),
         QStringLiteral("replace a profile's file by a copy of a file"),
         QStringLiteral("Replaces the profile's file in one step: when the copy cannot be made, the "
                        "old file stays.") +
@@ -130,7 +141,7 @@ const CtlCommand& importCommand() {
 const CtlCommand& resetCommand() {
     static const CtlCommand command{
         QStringLiteral("reset"),
-        QStringLiteral("reset <0-5>"),
+        QStringLiteral("reset <1-6>"),
         QStringLiteral("replace a profile's file by the default profile"),
         QStringLiteral("Replaces the profile's file by the default profile in one step.") +
             keyboardUntouched,

@@ -2,14 +2,14 @@
 #include "bridge/device_bridge.h"
 #include "ctl/ctl_command.h"
 #include "ctl/ctl_context.h"
-#include "settings/profile_store.h"
+#include "settings/profile_number.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 
 namespace {
 
-const QString profileRange = QStringLiteral("0 to 5");
+const QString profileRange = QStringLiteral("1 to 6");
 
 QString modeName(int mode) {
     return mode == 1 ? QStringLiteral("gaming") : QStringLiteral("standard");
@@ -23,7 +23,7 @@ QString statusText(const QList<DevFound>& devices, const QString& firmware, int 
                      .arg(device.path, device.path2);
     lines << QStringLiteral("connection    connected")
           << QStringLiteral("firmware      %1").arg(firmware.trimmed())
-          << QStringLiteral("profile       %1").arg(profile)
+          << QStringLiteral("profile       %1").arg(ProfileNumber::fromIndex(profile))
           << QStringLiteral("report rate   %1").arg(rate)
           << QStringLiteral("mode          %1").arg(modeName(mode));
     return lines.join(QLatin1Char('\n'));
@@ -45,12 +45,13 @@ CtlResult runStatus(CtlContext& context, const CtlArguments&) {
     for (const DevFound& device : context.devices())
         keyboards.append(QJsonObject{{QStringLiteral("command"), device.path},
                                      {QStringLiteral("notification"), device.path2}});
-    const QJsonObject json{{QStringLiteral("keyboards"), keyboards},
-                           {QStringLiteral("connected"), true},
-                           {QStringLiteral("firmware"), firmware.trimmed()},
-                           {QStringLiteral("profile"), context.currentProfile()},
-                           {QStringLiteral("reportRate"), rate},
-                           {QStringLiteral("mode"), modeName(mode)}};
+    const QJsonObject json{
+        {QStringLiteral("keyboards"), keyboards},
+        {QStringLiteral("connected"), true},
+        {QStringLiteral("firmware"), firmware.trimmed()},
+        {QStringLiteral("profile"), ProfileNumber::fromIndex(context.currentProfile())},
+        {QStringLiteral("reportRate"), rate},
+        {QStringLiteral("mode"), modeName(mode)}};
     return CtlResult::ok(
         statusText(context.devices(), firmware, context.currentProfile(), rate, mode), json);
 }
@@ -60,7 +61,8 @@ CtlResult runProfile(CtlContext& context, const CtlArguments& arguments) {
         return CtlResult::badArgument(QStringLiteral("profile: one profile at most"));
     std::optional<int> wanted;
     if (!arguments.positional.isEmpty()) {
-        wanted = parseNumber(arguments.positional.first(), 0, ProfileStore::profileCount - 1);
+        wanted =
+            parseNumber(arguments.positional.first(), ProfileNumber::first, ProfileNumber::last);
         if (!wanted)
             return CtlResult::badArgument(QStringLiteral("profile: '%1' is no profile; valid: %2")
                                               .arg(arguments.positional.first(), profileRange));
@@ -70,19 +72,23 @@ CtlResult runProfile(CtlContext& context, const CtlArguments& arguments) {
         return connected;
     const int previous = context.currentProfile();
     if (wanted) {
-        context.bridge().ui_02H_SetCurrentProfile(*wanted);
+        context.bridge().ui_02H_SetCurrentProfile(ProfileNumber::toIndex(*wanted));
         const CtlResult finished = context.finishTransfers();
         if (!finished.isOk())
             return finished;
     }
-    const int current = context.currentProfile();
+    const int current = ProfileNumber::fromIndex(context.currentProfile());
     return CtlResult::ok(
         QString::number(current),
-        QJsonObject{{QStringLiteral("profile"), current}, {QStringLiteral("previous"), previous}});
+        QJsonObject{{QStringLiteral("profile"), current},
+                    {QStringLiteral("previous"), ProfileNumber::fromIndex(previous)}});
 }
 
 QStringList completeProfile(const QStringList& words) {
-    return words.size() == 1 ? completionsFor(numberWords(0, 5), words.last()) : QStringList();
+    return words.size() == 1
+               ? completionsFor(numberWords(ProfileNumber::first, ProfileNumber::last),
+                                words.last())
+               : QStringList();
 }
 
 QStringList completeNothing(const QStringList&) {
@@ -107,10 +113,10 @@ const CtlCommand& statusCommand() {
 const CtlCommand& profileCommand() {
     static const CtlCommand command{
         QStringLiteral("profile"),
-        QStringLiteral("profile [0-5]"),
+        QStringLiteral("profile [1-6]"),
         QStringLiteral("read or switch the keyboard's current profile"),
-        QStringLiteral("Without a number, prints the current profile (0 to 5). With one, switches "
-                       "the keyboard to it; the window shows the switch at its next profile load."),
+        QStringLiteral("Without a number, prints the current profile (1 to 6, as the window's "
+                       "profile menu shows P01 to P06). With one, switches the keyboard to it."),
         {},
         &runProfile,
         &completeProfile};

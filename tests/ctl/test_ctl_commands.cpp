@@ -164,11 +164,11 @@ QList<Case> cases() {
          }},
         {"profile: switching",
          {},
-         {"profile", "3"},
+         {"profile", "4"},
          [](myQQuickView& view, FakeSettingsDialogs&) { view.ui_02H_SetCurrentProfile(3); }},
         {"profile: the current one sends nothing",
          {},
-         {"profile", "4"},
+         {"profile", "5"},
          [](myQQuickView& view, FakeSettingsDialogs&) { view.ui_02H_SetCurrentProfile(4); },
          4},
         {"key: another key",
@@ -235,7 +235,7 @@ QList<Case> cases() {
          }},
         {"reset",
          {{"modules/setting/p2.bin", "[color]\nledType=1, 2, 3, 4, 5\n"}},
-         {"reset", "1"},
+         {"reset", "2"},
          [](myQQuickView& view, FakeSettingsDialogs&) { view.resetProfile(1); }},
     };
 }
@@ -288,15 +288,16 @@ private slots:
             dialogs.answer = window.sandbox.path(QStringLiteral("out.pf"));
             view.saveProfile(2);
         });
-        QCOMPARE(ctl.runCtl({"import", "4", "in.pf"}).status, 0);
-        QCOMPARE(ctl.runCtl({"export", "2", "out.pf"}).status, 0);
+        // People count the profiles from 1: profile 5 is index 4.
+        QCOMPARE(ctl.runCtl({"import", "5", "in.pf"}).status, 0);
+        QCOMPARE(ctl.runCtl({"export", "3", "out.pf"}).status, 0);
         QCOMPARE(ctl.settingsFiles(), window.settingsFiles());
         QCOMPARE(ctl.sandbox.read(QStringLiteral("out.pf")),
                  window.sandbox.read(QStringLiteral("out.pf")));
         QVERIFY(ctl.sandbox.read(QStringLiteral("out.pf")).contains("0=9, 9, 9"));
         QVERIFY(ctl.keyboard->record().isEmpty());
 
-        const CtlWorld::CtlRun again = ctl.runCtl({"export", "2", "out.pf"});
+        const CtlWorld::CtlRun again = ctl.runCtl({"export", "3", "out.pf"});
         QCOMPARE(again.status, 2);
         QVERIFY(again.err.contains(QStringLiteral("exists")));
     }
@@ -313,7 +314,7 @@ private slots:
         QCOMPARE(run.out.trimmed(),
                  QStringLiteral("{\"connected\":true,\"firmware\":\"1.05\",\"keyboards\":[{"
                                 "\"command\":\"%1\",\"notification\":\"%2\"}],\"mode\":\"gaming\","
-                                "\"profile\":3,\"reportRate\":2}")
+                                "\"profile\":4,\"reportRate\":2}")
                      .arg(QString::fromLatin1(ctl.keyboard->listInterfaces()[1].path),
                           QString::fromLatin1(ctl.keyboard->listInterfaces()[2].path)));
         QVERIFY(ctl.setTraffic().isEmpty());
@@ -361,8 +362,12 @@ private slots:
             << "unknown option --direction; valid: --speed, --brightness, --color, --list";
         QTest::newRow("value missing")
             << QStringList{"lighting", "wave", "--speed"} << "--speed needs a value";
-        QTest::newRow("profile") << QStringList{"profile", "6"}
-                                 << "'6' is no profile; valid: 0 to 5";
+        QTest::newRow("profile") << QStringList{"profile", "7"}
+                                 << "'7' is no profile; valid: 1 to 6";
+        QTest::newRow("profile 0, the keyboard's count")
+            << QStringList{"profile", "0"} << "'0' is no profile; valid: 1 to 6";
+        QTest::newRow("export of profile 0")
+            << QStringList{"export", "0", "out.pf"} << "'0' is no profile; valid: 1 to 6";
         QTest::newRow("key") << QStringList{"key", "F25", "A"} << "no key 'F25' on the keyboard";
         QTest::newRow("assignment") << QStringList{"key", "Caps", "Ctrl+Nothing"}
                                     << "'Ctrl+Nothing' is no assignment; valid: a key name";
@@ -377,7 +382,7 @@ private slots:
             << QStringList{"macro", "load", "Macro. 001", "--slot", "5"}
             << "slot 5 holds 'Macro. 002'";
         QTest::newRow("import from nowhere")
-            << QStringList{"import", "0", "missing.pf"} << "import: cannot read";
+            << QStringList{"import", "1", "missing.pf"} << "import: cannot read";
     }
 
     void badArgumentsNameTheValidOnesAndSendNothing() {
@@ -461,7 +466,7 @@ private slots:
         QTest::newRow("macros") << QStringList{"key", "F1", "macro:"}
                                 << QStringList{"macro:Macro. 001"};
         QTest::newRow("profiles") << QStringList{"--json", "profile", ""}
-                                  << QStringList{"0", "1", "2", "3", "4", "5"};
+                                  << QStringList{"1", "2", "3", "4", "5", "6"};
     }
 
     void completionOffersWhatTheCommandsTake() {

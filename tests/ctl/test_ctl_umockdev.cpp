@@ -131,12 +131,13 @@ private slots:
         QVERIFY(run.out.contains(QStringLiteral("firmware      1.05")));
         QVERIFY(run.err.isEmpty());
 
-        QCOMPARE(ctl({"profile", "2"}).status, 0);
+        // Profile 3 as people count them: index 2 on the keyboard.
+        QCOMPARE(ctl({"profile", "3"}).status, 0);
         run = ctl({"lighting", "breathing", "--speed", "7", "--color", "green"});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out.trimmed(),
                  QStringLiteral(
-                     "key lighting on profile 2: BREATHING, speed 7, brightness 7, color green"));
+                     "key lighting on profile 3: BREATHING, speed 7, brightness 7, color green"));
         const VirtualKeyboardState state = keyboard->state();
         QCOMPARE(state.currentProfile, 2);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(state.profiles[2].ledType.data()), 6),
