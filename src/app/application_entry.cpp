@@ -3,6 +3,7 @@
 #include "app/data_directory.h"
 #include "app/symbol_font.h"
 #include "app/widget.h"
+#include "macros/macro_overflow_warning.h"
 #include "platform/hid_backend.h"
 #include "platform/single_application.h"
 
@@ -28,6 +29,7 @@ int runKorvane(int argc, char** argv, std::shared_ptr<HidBackend> hidBackend) {
     if (app.isRunning())
         return 1;
     SymbolFont::install();
+    MacroOverflowWarning::replacePresenter(&MacroOverflowWarning::showWarningBox);
 
     // Every relative path of the tool resolves against this directory.
     QDir::setCurrent(DataDirectory::choose(app.applicationDirPath(), app.applicationName()));
