@@ -1,5 +1,6 @@
 #include "app/data_directory.h"
 #include "ctl/korvane_ctl.h"
+#include "service/service_route.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +19,10 @@ int main(int argc, char** argv) {
     };
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // While the background service holds the keyboard, the command runs there.
+    if (const std::optional<int> status =
+            runThroughService(app.arguments().mid(1), userDirectory, out, err))
+        return *status;
     return runKorvaneCtl(app.arguments().mid(1), nullptr, userDirectory, out, err,
                          enterDataDirectory);
 }

@@ -4,6 +4,7 @@
 #include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/user_event.h"
+#include "app/window_service_follow.h"
 #include "platform/udev_device_monitor.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,8 @@ Widget::Widget(QWidget* parent, std::shared_ptr<HidBackend> hidBackend)
     ui = new Ui_Controler;
     ui->setupUi(this);
     ui->view->hidThread = &hid;
+    // While the background service runs, its profile switches show here at once.
+    new WindowServiceFollow(*ui->view, this);
 
     deviceTimer.setInterval(2048);
     deviceTimer.setSingleShot(true);

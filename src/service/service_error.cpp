@@ -1,0 +1,32 @@
+#include "service/service_error.h"
+
+#include "service/service_names.h"
+
+namespace ServiceError {
+
+QString nameOf(ExitStatus status) {
+    switch (status) {
+    case ExitStatus::Ok:
+    case ExitStatus::Failed:
+        break;
+    case ExitStatus::BadArgument:
+        return invalidArgument();
+    case ExitStatus::NoKeyboard:
+        return ServiceNames::errorPrefix + QStringLiteral("NoKeyboard");
+    case ExitStatus::NoPermission:
+        return ServiceNames::errorPrefix + QStringLiteral("NoPermission");
+    case ExitStatus::DeviceBusy:
+        return ServiceNames::errorPrefix + QStringLiteral("Busy");
+    }
+    return ServiceNames::errorPrefix + QStringLiteral("Failed");
+}
+
+QString invalidArgument() {
+    return ServiceNames::errorPrefix + QStringLiteral("InvalidArgument");
+}
+
+QString otherKeyboard() {
+    return ServiceNames::errorPrefix + QStringLiteral("OtherKeyboard");
+}
+
+} // namespace ServiceError
