@@ -389,6 +389,11 @@ private slots:
             << ""
             << "SetBackLighting" << QStringList{"static", "{'direction': <1>}"} << invalid
             << "no option 'direction'";
+        QTest::newRow("an import larger than any profile")
+            << "big.pf"
+            << "ImportProfile" << QStringList{"2", ServiceSandbox::path(QStringLiteral("big.pf"))}
+            << "Failed"
+            << "import: profile 2 kept as it was";
         QTest::newRow("no keyboard") << "Unplug"
                                      << "SwitchProfile" << QStringList{"2"} << "NoKeyboard"
                                      << "no Z9 keyboard found";
@@ -411,7 +416,10 @@ private slots:
         ServiceProcess service;
         QVERIFY(service.waitUntilOnBus());
         const CtlWorld::Files before = serviceProfileFiles();
-        if (setup == QLatin1String("Unplug"))
+        if (setup == QLatin1String("big.pf"))
+            QVERIFY(ServiceSandbox::write(ServiceSandbox::path(setup),
+                                          QByteArray(17 * 1024 * 1024, 'a')));
+        else if (setup == QLatin1String("Unplug"))
             QCOMPARE(demoCall(setup), QString());
         else if (!setup.isEmpty())
             QCOMPARE(gdbusCall(ServiceNames::demoInterface + QLatin1Char('.') + setup,
