@@ -190,8 +190,8 @@ private slots:
             QSettings::IniFormat);
         QCOMPARE(demoProfile.value(QStringLiteral("color/backLedType")).toStringList(),
                  QStringList({"1", "1", "49", "7", "0"}));
-        QCOMPARE(ctl({QStringLiteral("reset"), QStringLiteral("0")}), 0);
-        QCOMPARE(ctl({QStringLiteral("export"), QStringLiteral("0"), QStringLiteral("saved.pf")}),
+        QCOMPARE(ctl({QStringLiteral("reset"), QStringLiteral("1")}), 0);
+        QCOMPARE(ctl({QStringLiteral("export"), QStringLiteral("1"), QStringLiteral("saved.pf")}),
                  0);
         QVERIFY(
             QFileInfo(home.filePath(QStringLiteral(".local/share/korvane/modules/setting/p1.bin")))
