@@ -1,4 +1,5 @@
 #include "ctl/korvane_ctl.h"
+#include "service/service_route.h"
 #include "settings/data_directory.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,10 @@ int main(int argc, char** argv) {
     };
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // While the background service holds the keyboard, the command runs there.
+    if (const std::optional<int> status =
+            runThroughService(app.arguments().mid(1), userDirectory, out, err))
+        return *status;
     return runKorvaneCtl(app.arguments().mid(1), nullptr, userDirectory, out, err,
                          enterDataDirectory);
 }

@@ -2,8 +2,10 @@
 
 #include "app/ui_controler.h"
 #include "app/user_event.h"
+#include "app/window_service_follow.h"
 #include "controller/myqquickview.h"
 #include "keys/key_hook.h"
+#include "platform/hidapi_backend.h"
 #include "platform/udev_device_monitor.h"
 
 #include <QCoreApplication>
@@ -18,12 +20,11 @@ Widget::Widget(QWidget* parent, std::shared_ptr<HidBackend> hidBackend)
     ui = new Ui_Controler;
     ui->setupUi(this, &hid);
     ui->view->hidThread = &hid;
+    // While the background service runs, its profile switches show here at once.
+    const bool virtualKeyboard = !dynamic_cast<HidapiBackend*>(&hid.hidBackend());
+    new WindowServiceFollow(*ui->view, virtualKeyboard, this);
 
-    deviceTimer.setInterval(2048);
-    deviceTimer.setSingleShot(true);
-    deviceTimer.setTimerType(Qt::PreciseTimer);
-    connect(&deviceTimer, &QTimer::timeout, this, &Widget::checkDevice);
-
+    connect(&deviceWatch, &DeviceWatch::scanWanted, this, &Widget::checkDevice);
     setDeviceMonitor(std::make_unique<UdevDeviceMonitor>());
     checkDevice();
     fillScanToVk();
@@ -55,8 +56,8 @@ void Widget::startUI() {
 }
 
 void Widget::setDeviceMonitor(std::unique_ptr<DeviceMonitor> monitor) {
-    deviceMonitor = std::move(monitor);
-    connect(deviceMonitor.get(), &DeviceMonitor::deviceChanged, this, &Widget::onDeviceChange);
+    connect(monitor.get(), &DeviceMonitor::deviceChanged, this, &Widget::onDeviceChange);
+    deviceWatch.setMonitor(std::move(monitor));
 }
 
 void Widget::customEvent(QEvent* e) {
@@ -69,5 +70,4 @@ void Widget::onDeviceChange() {
     // The native result of a device-change message is always 0 when it reaches us.
     const long result = 0;
     qDebug() << "r =" << result;
-    deviceTimer.start();
 }

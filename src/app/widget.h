@@ -2,6 +2,7 @@
 
 #include "device/dev_found.h"
 #include "device/hid_thread.h"
+#include "platform/device_watch.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -28,7 +29,7 @@ public:
 
     // Replaces the system's device-change source (tests feed their own notifications).
     void setDeviceMonitor(std::unique_ptr<DeviceMonitor> monitor);
-    const QTimer& deviceWatchTimer() const { return deviceTimer; }
+    const QTimer& deviceWatchTimer() const { return deviceWatch.settleTimer(); }
     Ui_Controler* controler() const { return ui; }
     Hid_Thread& deviceLink() { return hid; }
     const QList<DevFound>& foundDevices() const { return devFoundList; }
@@ -42,9 +43,8 @@ protected:
 private:
     void onDeviceChange();
 
-    QTimer deviceTimer;
+    DeviceWatch deviceWatch{nullptr};
     Ui_Controler* ui = nullptr;
     Hid_Thread hid;
     QList<DevFound> devFoundList;
-    std::unique_ptr<DeviceMonitor> deviceMonitor;
 };

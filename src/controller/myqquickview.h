@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 #include <memory>
 
 class DeviceBridge;
@@ -42,6 +44,9 @@ public:
     SettingsFile* apConfigSettings = nullptr;
     QList<SettingsFile*> profileSettings;
     int currentProfile = 0;
+    // Hands a profile switch (0 … 5) to whoever else holds the keyboard, and says whether it took
+    // it; unset, or false, and the switch goes to the keyboard directly.
+    std::function<bool(int)> profileSwitchHandover;
     // The file dialogs and message boxes of the settings slots; tests put stand-ins here.
     std::unique_ptr<SettingsDialogs> settingsDialogs;
     // Tells the user once when a change cannot be stored, in the language chosen last.

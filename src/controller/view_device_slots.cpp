@@ -13,6 +13,9 @@ void myQQuickView::ui_01H_SetReportRate(uchar rate) {
 }
 
 void myQQuickView::ui_02H_SetCurrentProfile(int profile) {
+    // Handed over, the switch is made; the bridge then only reads the profile's file again.
+    if (profile != currentProfile && profileSwitchHandover && profileSwitchHandover(profile))
+        currentProfile = profile;
     deviceBridge().ui_02H_SetCurrentProfile(profile);
 }
 

@@ -20,7 +20,16 @@ constexpr int finishWaitMs = 2 * LinkTiming::transferLockMs + 2000;
 } // namespace
 
 CtlContext::CtlContext(std::shared_ptr<HidBackend> backend, QString userDirectory)
-    : hid(std::move(backend)), userDirectory(std::move(userDirectory)) {
+    : CtlContext(std::make_unique<Hid_Thread>(std::move(backend)), nullptr,
+                 std::move(userDirectory)) {}
+
+CtlContext::CtlContext(Hid_Thread& link, QString userDirectory)
+    : CtlContext(nullptr, &link, std::move(userDirectory)) {}
+
+CtlContext::CtlContext(std::unique_ptr<Hid_Thread> owned, Hid_Thread* borrowed,
+                       QString userDirectory)
+    : ownLink(std::move(owned)), hid(ownLink ? *ownLink : *borrowed),
+      userDirectory(std::move(userDirectory)) {
     storeWatch = QObject::connect(&StoreOutcome::instance(), &StoreOutcome::failed,
                                   [this](const QString& path) { storeFailures.append(path); });
     for (int n = 0; n < ProfileStore::profileCount; ++n)

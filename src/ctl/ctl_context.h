@@ -21,6 +21,9 @@ class CtlContext {
 public:
     // `backend` null: hidapi. Settings paths resolve against the working directory.
     CtlContext(std::shared_ptr<HidBackend> backend, QString userDirectory);
+    // On the device link of a program that holds the keyboard for longer (the background
+    // service), so that its commands and this one's take turns on one channel.
+    CtlContext(Hid_Thread& link, QString userDirectory);
     ~CtlContext();
     CtlContext(const CtlContext&) = delete;
     CtlContext& operator=(const CtlContext&) = delete;
@@ -45,7 +48,10 @@ public:
     static CtlResult failureOf(TransferOutcome outcome, const QString& path);
 
 private:
-    Hid_Thread hid;
+    CtlContext(std::unique_ptr<Hid_Thread> owned, Hid_Thread* borrowed, QString userDirectory);
+
+    std::unique_ptr<Hid_Thread> ownLink;
+    Hid_Thread& hid;
     QList<DevFound> found;
     QList<SettingsFile*> profiles;
     int profile = 0;

@@ -63,8 +63,8 @@ CtlResult runImport(CtlContext& context, const CtlArguments& arguments) {
     const QString source = context.userFile(arguments.positional[1]);
     if (!QFileInfo(source).isFile() || !QFileInfo(source).isReadable())
         return CtlResult::badArgument(QStringLiteral("import: cannot read %1").arg(source));
-    ProfileTransfer::replaceProfile(context.profileSettings(), *profile, source);
-    if (!context.storeResult().isOk())
+    // A source too large for a profile file is not read: the profile stays as it was.
+    if (!ProfileTransfer::replaceProfile(context.profileSettings(), *profile, source))
         return CtlResult::fail(ExitStatus::Failed,
                                QStringLiteral("import: profile %1 kept as it was: cannot copy %2")
                                    .arg(ProfileNumber::fromIndex(*profile))
@@ -86,8 +86,7 @@ CtlResult runReset(CtlContext& context, const CtlArguments& arguments) {
         return CtlResult::fail(ExitStatus::Failed,
                                QStringLiteral("reset: the default profile %1 cannot be read")
                                    .arg(QFileInfo(source).absoluteFilePath()));
-    ProfileTransfer::replaceProfile(context.profileSettings(), *profile, source);
-    if (!context.storeResult().isOk())
+    if (!ProfileTransfer::replaceProfile(context.profileSettings(), *profile, source))
         return CtlResult::fail(
             ExitStatus::Failed,
             QStringLiteral("reset: profile %1 kept as it was: the default profile cannot be read")

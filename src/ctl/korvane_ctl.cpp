@@ -70,8 +70,8 @@ QString overview() {
                             "could not be written, 2 bad argument, 3 no keyboard, 4 no permission "
                             "to open the keyboard, 5 device busy.")
           << QStringLiteral(
-                 "The window and korvanectl take turns on the keyboard; the window shows "
-                 "what korvanectl changed at its next profile load.");
+                 "While korvane-service runs, korvanectl hands each command to it; otherwise "
+                 "the window and korvanectl take turns on the keyboard.");
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -134,42 +134,38 @@ void printResult(const CtlResult& result, bool json, QTextStream& out) {
     }
 }
 
-int runCommand(const CtlCommand& command, const QStringList& words, const GlobalFlags& flags,
-               std::shared_ptr<HidBackend> backend, const QString& userDirectory, QTextStream& out,
-               QTextStream& err) {
+// Runs the command on the context that `run` makes for it.
+using ContextRun = std::function<CtlResult(const CtlCommand&, const CtlArguments&)>;
+
+int runCommand(const CtlCommand& command, const QStringList& words, const ContextRun& run,
+               bool json, QTextStream& out, QTextStream& err) {
     QString error;
     const std::optional<CtlArguments> arguments = command.parseArguments(words, &error);
     if (!arguments) {
         err << programName << ": " << error << '\n';
         return int(ExitStatus::BadArgument);
     }
-    std::optional<DemoKeyboard> demo;
-    if (flags.demo)
-        backend = std::make_shared<VirtualHidBackend>(demo.emplace().keyboard());
     // A macro too long for its slot is reported here instead of in a message box.
     const MacroOverflowWarning::Presenter previous = MacroOverflowWarning::replacePresenter([&err] {
         err << programName
             << ": warning: the macro is longer than a keyboard slot holds; it was cut\n";
     });
-    CtlResult result;
-    {
-        CtlContext context(std::move(backend), userDirectory);
-        result = command.run(context, *arguments);
-    }
+    const CtlResult result = run(command, *arguments);
     MacroOverflowWarning::replacePresenter(previous);
     if (!result.isOk()) {
         err << programName << ": " << result.error << '\n';
         return int(result.status);
     }
-    printResult(result, flags.json, out);
+    printResult(result, json, out);
     return int(ExitStatus::Ok);
 }
 
-} // namespace
-
-int runKorvaneCtl(const QStringList& arguments, std::shared_ptr<HidBackend> backend,
-                  const QString& userDirectory, QTextStream& out, QTextStream& err,
-                  const std::function<void(bool demo)>& enterDataDirectory) {
+// Everything but running a command: completion, help and the command's name. `run` is called
+// with the command found and the flags, after `enterDataDirectory`.
+int dispatch(
+    const QStringList& arguments, QTextStream& out, QTextStream& err,
+    const std::function<void(bool demo)>& enterDataDirectory,
+    const std::function<int(const CtlCommand&, const QStringList&, const GlobalFlags&)>& run) {
     fillKeyNameMap();
     QStringList words = arguments;
     if (!words.isEmpty() && words.first() == completeCommand) {
@@ -201,5 +197,46 @@ int runKorvaneCtl(const QStringList& arguments, std::shared_ptr<HidBackend> back
     }
     if (enterDataDirectory)
         enterDataDirectory(flags.demo);
-    return runCommand(*command, words.mid(1), flags, std::move(backend), userDirectory, out, err);
+    return run(*command, words.mid(1), flags);
+}
+
+} // namespace
+
+int runKorvaneCtl(const QStringList& arguments, std::shared_ptr<HidBackend> backend,
+                  const QString& userDirectory, QTextStream& out, QTextStream& err,
+                  const std::function<void(bool demo)>& enterDataDirectory) {
+    return dispatch(
+        arguments, out, err, enterDataDirectory,
+        [&](const CtlCommand& command, const QStringList& words, const GlobalFlags& flags) {
+            const ContextRun run = [&](const CtlCommand& chosen, const CtlArguments& parsed) {
+                std::optional<DemoKeyboard> demo;
+                if (flags.demo)
+                    backend = std::make_shared<VirtualHidBackend>(demo.emplace().keyboard());
+                CtlContext context(std::move(backend), userDirectory);
+                return chosen.run(context, parsed);
+            };
+            return runCommand(command, words, run, flags.json, out, err);
+        });
+}
+
+int runKorvaneCtlOnLink(const QStringList& arguments, Hid_Thread& link,
+                        const QString& userDirectory, QTextStream& out, QTextStream& err,
+                        const std::function<void(CtlContext&, const CtlResult&)>& finished) {
+    return dispatch(
+        arguments, out, err, nullptr,
+        [&](const CtlCommand& command, const QStringList& words, const GlobalFlags& flags) {
+            const ContextRun run = [&](const CtlCommand& chosen, const CtlArguments& parsed) {
+                CtlContext context(link, userDirectory);
+                const CtlResult result = chosen.run(context, parsed);
+                if (finished)
+                    finished(context, result);
+                return result;
+            };
+            return runCommand(command, words, run, flags.json, out, err);
+        });
+}
+
+bool wantsDemoKeyboard(const QStringList& arguments) {
+    QStringList words = arguments;
+    return takeGlobalFlags(words).demo;
 }

@@ -1,14 +1,16 @@
 #include "macros/macro_overflow_warning.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
+#include <QDebug>
 
 #include <utility>
 
 namespace {
 
+// Programs without a window say it in their log; the window puts its warning box here.
 MacroOverflowWarning::Presenter& presenter() {
-    static MacroOverflowWarning::Presenter current = &MacroOverflowWarning::showWarningBox;
+    static MacroOverflowWarning::Presenter current = [] {
+        qWarning("a macro is longer than a keyboard slot holds; it was cut");
+    };
     return current;
 }
 
@@ -21,11 +23,4 @@ void MacroOverflowWarning::show() {
 
 MacroOverflowWarning::Presenter MacroOverflowWarning::replacePresenter(Presenter replacement) {
     return std::exchange(presenter(), std::move(replacement));
-}
-
-void MacroOverflowWarning::showWarningBox() {
-    QMessageBox::warning(nullptr, QCoreApplication::translate("myQQuickView", "MACRO"),
-                         QCoreApplication::translate(
-                             "myQQuickView", "Out of memory,\nsome command line has been cut."),
-                         QMessageBox::Ok);
 }

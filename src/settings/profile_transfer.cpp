@@ -27,7 +27,7 @@ void exportProfile(SettingsFile& profile, const QString& target) {
         StoreOutcome::report(target, StoredFile::create(target, *content));
 }
 
-void replaceProfile(QList<SettingsFile*>& profileSettings, int profile, const QString& source) {
+bool replaceProfile(QList<SettingsFile*>& profileSettings, int profile, const QString& source) {
     SettingsFile* replaced = profileSettings.takeAt(profile);
     const QString path = replaced->fileName();
     // Pending writes go to the old file now, so that no later store of the replaced object can
@@ -36,10 +36,12 @@ void replaceProfile(QList<SettingsFile*>& profileSettings, int profile, const QS
     replaced->deleteLater();
 
     const std::optional<QByteArray> content = StoredFile::read(source, maximumProfileSize);
+    const bool copied = content && StoredFile::replace(path, *content);
     if (content)
-        StoreOutcome::report(path, StoredFile::replace(path, *content));
+        StoreOutcome::report(path, copied);
 
     profileSettings.insert(profile, new SettingsFile(path));
+    return copied;
 }
 
 } // namespace ProfileTransfer

@@ -14,7 +14,7 @@ void exportProfile(SettingsFile& profile, const QString& target);
 
 // Replaces the file of profile index `profile` by a copy of source and puts a fresh settings
 // object for it at the same index of profileSettings. A source that cannot be read, or a copy
-// that cannot be written, leaves the profile's file as it was.
-void replaceProfile(QList<SettingsFile*>& profileSettings, int profile, const QString& source);
+// that cannot be written, leaves the profile's file as it was; then it returns false.
+bool replaceProfile(QList<SettingsFile*>& profileSettings, int profile, const QString& source);
 
 } // namespace ProfileTransfer
