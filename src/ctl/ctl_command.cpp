@@ -63,7 +63,7 @@ QStringList CtlCommand::optionWords() const {
 const QList<CtlCommand>& ctlCommands() {
     static const QList<CtlCommand> commands{
         statusCommand(),   profileCommand(),   exportCommand(), importCommand(), resetCommand(),
-        lightingCommand(), backlightCommand(), keyCommand(),    macroCommand(),
+        lightingCommand(), backlightCommand(), keyCommand(),    macroCommand(),  ruleCommand(),
     };
     return commands;
 }

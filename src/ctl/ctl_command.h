@@ -48,6 +48,7 @@ const CtlCommand& lightingCommand();
 const CtlCommand& backlightCommand();
 const CtlCommand& keyCommand();
 const CtlCommand& macroCommand();
+const CtlCommand& ruleCommand();
 
 // Completion helpers shared by the commands: the candidates among `words` that start with
 // `prefix`, ignoring case.

@@ -6,6 +6,8 @@
 #include "service/command_line_adaptor.h"
 #include "service/dbus_menu_adaptor.h"
 #include "service/demo_adaptor.h"
+#include "service/focus_adaptor.h"
+#include "service/focus_host.h"
 #include "service/keyboard_adaptor.h"
 #include "service/keyboard_service.h"
 #include "service/service_names.h"
@@ -14,6 +16,7 @@
 #include "service/tray_menu.h"
 #include "service/tray_registration.h"
 #include "settings/data_directory.h"
+#include "settings/settings_paths.h"
 #include "virtual/virtual_hid_backend.h"
 
 #include <QCoreApplication>
@@ -121,8 +124,12 @@ int serve(QCoreApplication& app, bool demo) {
     KeyboardService service(keyboard.demoBackend, std::move(keyboard.monitor));
     service.scan();
 
+    FocusHost focus(service, SettingsPaths::focusRulesFile());
+    focus.start();
+
     BusObjects objects;
     addKeyboardInterfaces(objects.keyboard, service, keyboard, bus);
+    new FocusAdaptor(focus, bus, &objects.keyboard);
     const TrayTexts texts = TrayTexts::configured();
     const TrayMenu::Actions actions = trayActions(app, demo);
     TrayMenu trayMenu(service, texts, actions);

@@ -11,6 +11,8 @@ inline const QString objectPath = QStringLiteral("/org/korvane/Keyboard1");
 inline const QString keyboardInterface = QStringLiteral("org.korvane.Keyboard1");
 // korvanectl's way in: its whole command line, run on the service's link.
 inline const QString commandLineInterface = QStringLiteral("org.korvane.Keyboard1.CommandLine");
+// Per-application profiles: how the focus is followed, and the desktop scripts' reports.
+inline const QString focusInterface = QStringLiteral("org.korvane.Keyboard1.Focus");
 // Only with --demo: plugging the virtual keyboard in and out.
 inline const QString demoInterface = QStringLiteral("org.korvane.Keyboard1.Demo");
 inline const QString errorPrefix = QStringLiteral("org.korvane.Keyboard1.Error.");

@@ -15,6 +15,10 @@ QString apConfigFile() {
     return QStringLiteral("./modules/setting/apConfig.bin");
 }
 
+QString focusRulesFile() {
+    return QStringLiteral("./modules/setting/focus_rules.ini");
+}
+
 QString apConfigDefaultFile() {
     return QStringLiteral("./modules/setting/apConfigD.bin");
 }

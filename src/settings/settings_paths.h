@@ -8,6 +8,8 @@ namespace SettingsPaths {
 QString profileFile(int profile);
 QString defaultProfileFile();
 QString apConfigFile();
+// The per-application profile rules.
+QString focusRulesFile();
 QString apConfigDefaultFile();
 QString hardwareDefinitionFile();
 QString languageDirectory();

@@ -1,0 +1,246 @@
+// Per-application profiles in korvane-service on a private session bus, with the virtual keyboard
+// behind it: on X11 (openbox with xterm windows of different classes) focus changes switch the
+// keyboard's profile on the wire by the rules that korvanectl wrote; the KWin script and the GNOME
+// Shell extension are checked by the call they make and by the syntax of their sources.
+#include "bus_tools.h"
+#include "focus/profile_follower.h"
+#include "service_process.h"
+#include "service_sandbox.h"
+
+#include <QDBusInterface>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The profile (1 … 6) of each profile switch on the wire, in order.
+QList<int> profileSwitches(const QList<WireReport>& sent) {
+    QList<int> profiles;
+    for (const WireReport& report : sent) {
+        if (report.kind == WireReport::Kind::FeatureOut && uchar(report.bytes.value(1)) == 0x02)
+            profiles.append(uchar(report.bytes.value(2)) + 1);
+    }
+    return profiles;
+}
+
+ToolRun korvanectl(const QStringList& words) {
+    return runTool(QStringLiteral(KORVANECTL_EXECUTABLE),
+                   QStringList{QStringLiteral("--demo")} + words, ServiceSandbox::environment());
+}
+
+QVariant focusProperty(const QString& name) {
+    QDBusInterface focus(ServiceNames::busName, ServiceNames::objectPath,
+                         ServiceNames::focusInterface);
+    return focus.property(name.toLatin1().constData());
+}
+
+void settle() {
+    QTest::qWait(ProfileFollower::settleMs + 700);
+}
+
+QString source(const QString& relative) {
+    return QString::fromUtf8(
+        ServiceSandbox::read(QStringLiteral(KORVANE_SOURCE_DIR "/") + relative));
+}
+
+// An X11 window manager with three windows whose classes the rules know or do not know.
+class X11Desktop {
+public:
+    bool start() {
+        manager.start(QStringLiteral("openbox"), {});
+        if (!manager.waitForStarted())
+            return false;
+        for (const QString& name : classes) {
+            auto* terminal = new QProcess;
+            terminal->start(QStringLiteral("xterm"), {QStringLiteral("-class"), name});
+            terminals.emplace_back(terminal);
+        }
+        for (const QString& name : classes) {
+            if (!QTest::qWaitFor([&] { return !search(name).isEmpty(); }, 20000))
+                return false;
+        }
+        return true;
+    }
+    ~X11Desktop() {
+        for (auto& terminal : terminals) {
+            terminal->kill();
+            terminal->waitForFinished();
+        }
+        manager.terminate();
+        manager.waitForFinished();
+    }
+
+    void focus(const QString& name) {
+        runTool(QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--class"), name,
+                 QStringLiteral("windowactivate"), QStringLiteral("--sync")});
+    }
+
+    const QStringList classes{QStringLiteral("KorvaneGame"), QStringLiteral("KorvaneEditor"),
+                              QStringLiteral("KorvaneOther")};
+
+private:
+    static QString search(const QString& name) {
+        return runTool(QStringLiteral("xdotool"),
+                       {QStringLiteral("search"), QStringLiteral("--class"), name})
+            .out.trimmed();
+    }
+
+    QProcess manager;
+    std::vector<std::unique_ptr<QProcess>> terminals;
+};
+
+} // namespace
+
+class TestServiceFocus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(ServiceSandbox::prepare(QDir::currentPath())); }
+
+    void x11FocusSwitchesTheProfileByTheRules() {
+        X11Desktop desktop;
+        if (!desktop.start())
+            QSKIP("openbox and xterm cannot be started here");
+        desktop.focus(QStringLiteral("KorvaneOther"));
+        ServiceProcess service;
+        QVERIFY(service.waitUntilOnBus());
+        // korvanectl hands the rules to the service, which follows them from its next focus.
+        QCOMPARE(korvanectl({"rule", "add", "korvanegame", "3"}).status, 0);
+        QCOMPARE(korvanectl({"rule", "add", "KorvaneEdit*", "2"}).status, 0);
+        QCOMPARE(korvanectl({"rule", "default", "1"}).status, 0);
+        QCOMPARE(focusProperty(QStringLiteral("Backend")).toString(), QStringLiteral("X11"));
+        QCOMPARE(focusProperty(QStringLiteral("Problem")).toString(), QString());
+        settle();
+        service.forgetWire();
+
+        // One switch per rule change; none where the profile already matches.
+        for (const QString& name :
+             {"KorvaneGame", "KorvaneGame", "KorvaneEditor", "KorvaneOther"}) {
+            desktop.focus(name);
+            settle();
+        }
+        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>({3, 2, 1}));
+        QCOMPARE(focusProperty(QStringLiteral("FocusedApplication")).toString(),
+                 QStringLiteral("KorvaneOther"));
+        QVERIFY(focusProperty(QStringLiteral("RecentApplications"))
+                    .toStringList()
+                    .startsWith(QStringLiteral("KorvaneOther")));
+
+        // Alt-tab through the game and the editor back to where it began: nothing. A burst that
+        // ends on the game: one switch.
+        service.forgetWire();
+        desktop.focus(QStringLiteral("KorvaneGame"));
+        desktop.focus(QStringLiteral("KorvaneEditor"));
+        desktop.focus(QStringLiteral("KorvaneOther"));
+        settle();
+        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>());
+        desktop.focus(QStringLiteral("KorvaneEditor"));
+        desktop.focus(QStringLiteral("KorvaneGame"));
+        settle();
+        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>({3}));
+
+        // A profile chosen by hand stays while the focus does, until another application gets it.
+        service.forgetWire();
+        QCOMPARE(keyboardCall(QStringLiteral("SwitchProfile"), {QStringLiteral("5")}).status, 0);
+        desktop.focus(QStringLiteral("KorvaneGame"));
+        settle();
+        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>({5}));
+        desktop.focus(QStringLiteral("KorvaneOther"));
+        settle();
+        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>({5, 1}));
+
+        // Rules changed while it runs are followed at once; switched off, nothing follows.
+        service.forgetWire();
+        QCOMPARE(korvanectl({"rule", "remove", "KORVANEGAME"}).status, 0);
+        desktop.focus(QStringLiteral("KorvaneGame"));
+        settle();
+        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>());
+        QCOMPARE(korvanectl({"rule", "off"}).status, 0);
+        desktop.focus(QStringLiteral("KorvaneEditor"));
+        settle();
+        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>());
+
+        const ToolRun status = korvanectl({"rule", "status"});
+        QCOMPARE(status.status, 0);
+        QVERIFY2(status.out.contains(QStringLiteral("following the focus through X11")),
+                 qPrintable(status.out));
+    }
+
+    // Each script calls ReportFocus with its desktop's name and the window's class.
+    void desktopScriptsReportTheFocus_data() {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("backend");
+        QTest::newRow("KWin") << "kwin"
+                              << "packaging/focus/kwin/contents/code/main.js"
+                              << "KWin script";
+        QTest::newRow("GNOME Shell") << "gnome-shell"
+                                     << "packaging/focus/gnome-shell/extension.js"
+                                     << "GNOME Shell extension";
+    }
+
+    void desktopScriptsReportTheFocus() {
+        QFETCH(QString, desktop);
+        QFETCH(QString, script);
+        QFETCH(QString, backend);
+        const QString text = source(script);
+        for (const QString& name :
+             {ServiceNames::busName, ServiceNames::objectPath, ServiceNames::focusInterface,
+              QStringLiteral("ReportFocus"), QLatin1Char('"') + desktop + QLatin1Char('"')}) {
+            const QString quoted = name.startsWith(QLatin1Char('"'))
+                                       ? name
+                                       : QLatin1Char('"') + name + QLatin1Char('"');
+            QVERIFY2(text.contains(quoted) || text.contains(QString(quoted).replace('"', '\'')),
+                     qPrintable(script + QStringLiteral(" does not name ") + name));
+        }
+        // Syntax: node parses it (an ES module for the shell extension) without running it.
+        QTemporaryDir folder;
+        const QString copy = folder.filePath(script.endsWith(QLatin1String("extension.js"))
+                                                 ? QStringLiteral("extension.mjs")
+                                                 : QStringLiteral("main.js"));
+        QVERIFY(QFile::copy(QStringLiteral(KORVANE_SOURCE_DIR "/") + script, copy));
+        const ToolRun check = runTool(QStringLiteral("node"), {QStringLiteral("--check"), copy});
+        QVERIFY2(check.status == 0, qPrintable(check.err));
+
+        ServiceProcess service;
+        QVERIFY(service.waitUntilOnBus());
+        QCOMPARE(korvanectl({"rule", "add", "steam_app_*", "4"}).status, 0);
+        service.forgetWire();
+        const ToolRun call =
+            gdbusCall(ServiceNames::focusInterface + QStringLiteral(".ReportFocus"),
+                      {desktop, QStringLiteral("steam_app_1086940")});
+        QCOMPARE(call.err, QString());
+        settle();
+        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>({4}));
+        QCOMPARE(focusProperty(QStringLiteral("Backend")).toString(), backend);
+        QCOMPARE(focusProperty(QStringLiteral("FocusedApplication")).toString(),
+                 QStringLiteral("steam_app_1086940"));
+    }
+
+    void badReportsGetNamedErrors_data() {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("appId");
+        QTest::newRow("unknown desktop") << "xfwm"
+                                         << "steam";
+        QTest::newRow("line break in the id") << "kwin"
+                                              << "steam\nrule/0=x, 1";
+    }
+
+    void badReportsGetNamedErrors() {
+        QFETCH(QString, desktop);
+        QFETCH(QString, appId);
+        ServiceProcess service;
+        QVERIFY(service.waitUntilOnBus());
+        const ToolRun call = gdbusCall(
+            ServiceNames::focusInterface + QStringLiteral(".ReportFocus"), {desktop, appId});
+        QVERIFY(call.status != 0);
+        QVERIFY2(call.err.contains(QStringLiteral("org.korvane.Keyboard1.Error.InvalidArgument")),
+                 qPrintable(call.err));
+        QCOMPARE(service.setTraffic(), QList<WireReport>());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestServiceFocus)
+#include "test_service_focus.moc"
