@@ -212,6 +212,10 @@ Item {
             objectName: "_Page_Globalsetting"
             onApplied: upItem.isGlobalSettingSelect = false
             onLanguageLoaded: mainIten.translateStrings()
+            onRulesWanted: {
+                upItem.isGlobalSettingSelect = false
+                rulesPanel.open()
+            }
         }
 
         NumberAnimation {
@@ -234,6 +238,11 @@ Item {
             duration: mainIten.animation_speed * 0.8
             onFinished: _fkGlobalsetting.visible = false
         }
+    }
+
+    RulesPanel {
+        id: rulesPanel
+        objectName: "rulesPanel"
     }
 
     PendingEditsDialog {

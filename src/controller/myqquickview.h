@@ -84,6 +84,16 @@ public slots:
     // The scene's texts beyond the string list that the language file has; no checksum effect.
     QVariantMap getSceneTexts(QString langCode);
 
+    // --- per-application profiles ---
+    // The rules file as the panel shows it: enabled, defaultProfile (0: leave), rules (each an
+    // application and a profile 1-6), damaged.
+    QVariantMap loadFocusRules();
+    // Writes the rules whole; false when one is not valid or the file cannot be written.
+    bool saveFocusRules(QVariantMap rules);
+    // How the background service follows the focus: service (whether one runs), backend,
+    // problem, focused, recent.
+    QVariantMap focusStatus();
+
     // --- macro library ---
     QVariant createMacroIni();
     QVariant deleteMacroIni(QVariant name);

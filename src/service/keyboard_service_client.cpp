@@ -4,6 +4,8 @@
 #include "settings/profile_number.h"
 
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
 
 KeyboardServiceClient::KeyboardServiceClient(QDBusConnection bus, QObject* parent)
     : QObject(parent), bus(std::move(bus)) {
@@ -36,4 +38,23 @@ void KeyboardServiceClient::onProfileFileChanged(uint profile) {
     const int number = int(profile);
     if (number >= ProfileNumber::first && number <= ProfileNumber::last)
         emit profileFileChanged(ProfileNumber::toIndex(number));
+}
+
+std::optional<FocusStatus> KeyboardServiceClient::focusStatus() const {
+    if (!isServiceRunning())
+        return std::nullopt;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        ServiceNames::busName, ServiceNames::objectPath,
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
+    call << ServiceNames::focusInterface;
+    call.setAutoStartService(false);
+    // Short: the panel asks while the user waits.
+    const QDBusReply<QVariantMap> reply = bus.call(call, QDBus::Block, 2000);
+    if (!reply.isValid())
+        return std::nullopt;
+    const QVariantMap values = reply.value();
+    return FocusStatus{values.value(QStringLiteral("Backend")).toString(),
+                       values.value(QStringLiteral("Problem")).toString(),
+                       values.value(QStringLiteral("FocusedApplication")).toString(),
+                       values.value(QStringLiteral("RecentApplications")).toStringList()};
 }

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "focus/focus_status.h"
+
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
+
+#include <optional>
 
 // What a program beside the background service needs to follow it (the window): the service's
 // profile switches and profile file changes as Qt signals, with profiles counted 0 … 5 as the
@@ -18,6 +22,8 @@ public:
 
     // Whether a service holds the keyboard now; the name is looked up, never activated.
     bool isServiceRunning() const;
+    // How the service follows the focus; nothing while no service runs or it does not answer.
+    std::optional<FocusStatus> focusStatus() const;
 
 signals:
     void profileSwitched(int profile);

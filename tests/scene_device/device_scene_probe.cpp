@@ -5,6 +5,7 @@
 #include "settings/settings_paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJSValue>
 #include <QMutex>
 
@@ -56,6 +57,7 @@ void DeviceSceneProbe::reset() {
     QDir macros(QStringLiteral("modules/macro"));
     for (const QString& name : macros.entryList(QDir::Files))
         macros.remove(name);
+    QFile::remove(SettingsPaths::focusRulesFile());
     keyboard->setState({});
     keyboard->clearRecord();
     QMutexLocker locker(&warningLock);
@@ -148,4 +150,15 @@ bool DeviceSceneProbe::removeMacroFile(const QString& name) {
 QStringList DeviceSceneProbe::sceneWarnings() const {
     QMutexLocker locker(&warningLock);
     return warnings;
+}
+
+QString DeviceSceneProbe::rulesFile() const {
+    QFile file(SettingsPaths::focusRulesFile());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool DeviceSceneProbe::writeRulesFile(const QString& text) {
+    QFile file(SettingsPaths::focusRulesFile());
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(text.toUtf8()) == text.toUtf8().size();
 }

@@ -20,8 +20,8 @@ public:
                      QObject* parent = nullptr);
     ~DeviceSceneProbe() override;
 
-    // Back to a fresh start: empty profile files, profile 0 current, no macros, a keyboard in its
-    // factory state with an empty record, no warnings.
+    // Back to a fresh start: empty profile files, profile 0 current, no macros, no rules file, a
+    // keyboard in its factory state with an empty record, no warnings.
     Q_INVOKABLE void reset();
     // Waits until the last command's transfer has ended.
     Q_INVOKABLE bool waitIdle();
@@ -42,6 +42,10 @@ public:
     // value removes the key.
     Q_INVOKABLE void setProfileValue(int profile, const QString& key, const QVariant& value);
     Q_INVOKABLE bool removeMacroFile(const QString& name);
+    // The per-application rules file as it lies on disk (empty when there is none), and a way to
+    // lay one down.
+    Q_INVOKABLE QString rulesFile() const;
+    Q_INVOKABLE bool writeRulesFile(const QString& text);
     // Warnings and errors that scene documents wrote since the last reset.
     Q_INVOKABLE QStringList sceneWarnings() const;
 

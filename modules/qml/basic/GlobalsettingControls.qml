@@ -226,6 +226,28 @@ Item {
         }
     }
 
+    Text {
+        objectName: "rulesOpen"
+        x: textBox.x
+        y: textBox.y + textBox.height + 14
+        width: 150
+        elide: Text.ElideRight
+        text: "【 " + Scene.sceneTexts.rulesOpen + " 】"
+        font.family: Scene.globalSetting_fontFamily
+        font.pixelSize: Scene.globalSetting_size
+        font.bold: true
+        color: rulesMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
+        MouseArea {
+            id: rulesMouse
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: {
+                Scene.ui_View.playMedia_Index(4)
+                controls.page.rulesWanted()
+            }
+        }
+    }
+
     Row {
         anchors.right: textBox.right
         y: textBox.y + textBox.height + 10

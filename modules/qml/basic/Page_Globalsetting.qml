@@ -14,6 +14,8 @@ Image {
     signal applied
     // The texts of another language are in place: every page shows them.
     signal languageLoaded
+    // The per-application profiles panel was asked for.
+    signal rulesWanted
     property string version: "3.1.0817"
     property int _Size: 11
     property color _Color: "#FF00FFFF"

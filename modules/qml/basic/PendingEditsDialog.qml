@@ -35,34 +35,6 @@ Item {
         color: "#90000000"
     }
 
-    component AnswerButton: Image {
-        id: button
-        property string label: ""
-        signal clicked
-        source: Scene.sourceSlider
-        opacity: buttonMouse.pressed ? 0.6 : 1.0
-        Text {
-            anchors.centerIn: parent
-            width: parent.width - 8
-            horizontalAlignment: Text.AlignHCenter
-            elide: Text.ElideRight
-            text: button.label
-            font.family: Scene.globalSetting_fontFamily
-            font.pixelSize: Scene.globalSetting_size
-            font.bold: true
-            color: buttonMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
-        }
-        MouseArea {
-            id: buttonMouse
-            anchors.fill: parent
-            hoverEnabled: true
-            onClicked: {
-                Scene.ui_View.playMedia_Index(4)
-                button.clicked()
-            }
-        }
-    }
-
     Rectangle {
         id: box
         objectName: "askBox"
@@ -109,17 +81,17 @@ Item {
             Row {
                 anchors.right: parent.right
                 spacing: 8
-                AnswerButton {
+                SkinButton {
                     objectName: "askApply"
                     label: Scene.sceneTexts.askApply
                     onClicked: dialog.answer(dialog.answerApply)
                 }
-                AnswerButton {
+                SkinButton {
                     objectName: "askDiscard"
                     label: Scene.sceneTexts.askDiscard
                     onClicked: dialog.answer(dialog.answerDiscard)
                 }
-                AnswerButton {
+                SkinButton {
                     objectName: "askCancel"
                     label: Scene.sceneTexts.askCancel
                     onClicked: dialog.answer(dialog.answerCancel)

@@ -40,7 +40,24 @@ QtObject {
         "askText": "Some changes have not been sent to the keyboard.\nApply them before going on?",
         "askApply": "APPLY",
         "askDiscard": "DISCARD",
-        "askCancel": "CANCEL"
+        "askCancel": "CANCEL",
+        "rulesOpen": "APP PROFILES",
+        "rulesTitle": "PER-APPLICATION PROFILES",
+        "rulesThrough": "While an application has the focus, the keyboard takes its profile. Following the focus through %1.",
+        "rulesProblem": "The focus is not followed: %1",
+        "rulesNoService": "The background service does not run, so no application is followed. Start it with korvane-service, or turn on “Start at login” in its tray menu.",
+        "rulesDamaged": "The rules file was damaged and reads as no rules; a change here replaces it.",
+        "rulesNotSaved": "The rules could not be saved; the file is kept as it was.",
+        "rulesOn": "FOLLOWING: ON",
+        "rulesOff": "FOLLOWING: OFF",
+        "rulesDefault": "ANY OTHER APPLICATION:",
+        "rulesLeave": "LEAVE AS IT IS",
+        "rulesEmpty": "No rules yet: type an application id below, or pick one of those that had the focus lately.",
+        "rulesHint": "application id or window class; * and ? match any",
+        "rulesAdd": "ADD",
+        "rulesRemove": "REMOVE",
+        "rulesRecent": "LATELY FOCUSED:",
+        "rulesClose": "CLOSE"
     })
     property var sceneTexts: builtInSceneTexts
     property int skin_No: 1
