@@ -5,17 +5,13 @@
 #include "focus/profile_follower.h"
 #include "focus/wlr_focus_watcher.h"
 #include "focus/x11_focus_watcher.h"
+#include "headless_sway.h"
 
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
-
 namespace {
-
-constexpr uid_t nobody = 65534;
 
 QString run(const QString& program, const QStringList& arguments,
             const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
@@ -121,75 +117,18 @@ private slots:
     }
 
     void wlrootsCompositorFocus() {
-        QTemporaryDir runtime;
-        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner);
-        QFile config(runtime.filePath(QStringLiteral("sway.conf")));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write("output HEADLESS-1 resolution 1024x768\n");
-        config.close();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
-        env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
-        env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        QProcess sway;
-        sway.setProcessEnvironment(env);
-        sway.setProcessChannelMode(QProcess::MergedChannels);
-        // sway refuses to run as root; the suite's own clients, as root, may still reach it.
-        if (::getuid() == 0) {
-            QVERIFY(::chown(QFile::encodeName(runtime.path()).constData(), nobody, nobody) == 0);
-            sway.start(QStringLiteral("setpriv"),
-                       {QStringLiteral("--reuid=%1").arg(nobody),
-                        QStringLiteral("--regid=%1").arg(nobody), QStringLiteral("--clear-groups"),
-                        QStringLiteral("sway"), QStringLiteral("-c"), config.fileName()});
-        } else {
-            sway.start(QStringLiteral("sway"), {QStringLiteral("-c"), config.fileName()});
-        }
-        if (!sway.waitForStarted())
-            QSKIP("sway cannot be started here (is the sway package installed?)");
-        QString socket;
-        for (int waited = 0; waited < 20000 && socket.isEmpty(); waited += 100) {
-            const QStringList sockets =
-                QDir(runtime.path()).entryList({QStringLiteral("wayland-*")}, QDir::System);
-            for (const QString& name : sockets)
-                if (!name.endsWith(QStringLiteral(".lock")))
-                    socket = name;
-            QTest::qWait(100);
-        }
-        if (socket.isEmpty())
-            QSKIP(qPrintable(QStringLiteral("sway cannot start here: ") +
-                             QString::fromLocal8Bit(sway.readAll()).right(600)));
-        env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
-        const QString swaySocket =
-            QDir(runtime.path()).entryList({QStringLiteral("sway-ipc.*")}, QDir::System).value(0);
-        env.insert(QStringLiteral("SWAYSOCK"), runtime.filePath(swaySocket));
-
-        QProcess game, editor;
-        game.setProcessEnvironment(env);
-        editor.setProcessEnvironment(env);
-        game.start(QStringLiteral("weston-clickdot"), {});
-        editor.start(QStringLiteral("weston-flower"), {});
+        HeadlessSway sway;
+        if (const QString trouble = sway.start(); !trouble.isEmpty())
+            QSKIP(qPrintable(trouble));
         const QString gameId = QStringLiteral("org.freedesktop.weston.wayland-clickdot");
         const QString editorId = QStringLiteral("org.freedesktop.weston.flower");
-        auto focus = [&](const QString& appId) {
-            run(QStringLiteral("swaymsg"), {QStringLiteral("[app_id=\"%1\"] focus").arg(appId)},
-                env);
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(
-            run(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")}, env)
-                .contains(editorId),
-            20000);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            run(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")}, env)
-                .contains(gameId),
-            20000);
+        QVERIFY(sway.startClient(QStringLiteral("weston-clickdot"), gameId));
+        QVERIFY(sway.startClient(QStringLiteral("weston-flower"), editorId));
+        auto focus = [&](const QString& appId) { sway.focus(appId); };
 
         // The editor has the focus when the watching begins, and is reported at once.
         focus(editorId);
-        WlrFocusWatcher watcher(runtime.filePath(socket));
+        WlrFocusWatcher watcher(sway.displaySocket());
         QSignalSpy reported(&watcher, &FocusWatcher::applicationFocused);
         auto following = follower(rulesFor(QStringLiteral("*CLICKDOT"), editorId));
         following->follow(&watcher);
@@ -215,13 +154,6 @@ private slots:
         focus(editorId);
         settle();
         QCOMPARE(keyboard.switches, QList<int>());
-
-        for (QProcess* p : {&game, &editor}) {
-            p->kill();
-            p->waitForFinished();
-        }
-        sway.terminate();
-        sway.waitForFinished(10000);
     }
 
     void watchersSayWhyTheyCannotFollow() {

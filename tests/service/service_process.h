@@ -14,8 +14,14 @@
 // keyboard's reports on the wire and the service's own lines.
 class ServiceProcess {
 public:
-    explicit ServiceProcess(const QStringList& options = {QStringLiteral("--demo")}) {
-        process.setProcessEnvironment(ServiceSandbox::environment());
+    // `session`: what the service sees of the desktop beyond the sandbox (DISPLAY,
+    // WAYLAND_DISPLAY).
+    explicit ServiceProcess(const QStringList& options = {QStringLiteral("--demo")},
+                            const QProcessEnvironment& session = {}) {
+        QProcessEnvironment environment = ServiceSandbox::environment();
+        for (const QString& name : session.keys())
+            environment.insert(name, session.value(name));
+        process.setProcessEnvironment(environment);
         process.setProgram(ServiceSandbox::executable());
         process.setArguments(options);
         process.setProcessChannelMode(QProcess::MergedChannels);

@@ -4,6 +4,7 @@
 // Shell extension are checked by the call they make and by the syntax of their sources.
 #include "bus_tools.h"
 #include "focus/profile_follower.h"
+#include "headless_sway.h"
 #include "service_process.h"
 #include "service_sandbox.h"
 
@@ -166,6 +167,39 @@ private slots:
         QCOMPARE(status.status, 0);
         QVERIFY2(status.out.contains(QStringLiteral("following the focus through X11")),
                  qPrintable(status.out));
+    }
+
+    // A wlroots compositor: the service, a Wayland client without a window, reads the activated
+    // toplevel's app id.
+    void wlrootsFocusSwitchesTheProfileByTheRules() {
+        HeadlessSway sway;
+        if (const QString trouble = sway.start(); !trouble.isEmpty())
+            QSKIP(qPrintable(trouble));
+        const QString gameId = QStringLiteral("org.freedesktop.weston.wayland-clickdot");
+        const QString editorId = QStringLiteral("org.freedesktop.weston.flower");
+        QVERIFY(sway.startClient(QStringLiteral("weston-clickdot"), gameId));
+        QVERIFY(sway.startClient(QStringLiteral("weston-flower"), editorId));
+        sway.focus(editorId);
+        QProcessEnvironment session;
+        session.insert(QStringLiteral("WAYLAND_DISPLAY"), sway.displaySocket());
+        ServiceProcess service({QStringLiteral("--demo")}, session);
+        QVERIFY(service.waitUntilOnBus());
+        QCOMPARE(focusProperty(QStringLiteral("Backend")).toString(), QStringLiteral("wlroots"));
+        QCOMPARE(korvanectl({"rule", "add", "*clickdot", "4"}).status, 0);
+        QCOMPARE(korvanectl({"rule", "default", "2"}).status, 0);
+        settle();
+        service.forgetWire();
+
+        for (const QString& appId : {gameId, gameId, editorId}) {
+            sway.focus(appId);
+            settle();
+        }
+        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>({4, 2}));
+        service.forgetWire();
+        sway.focus(gameId);
+        sway.focus(editorId);
+        settle();
+        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>());
     }
 
     // Each script calls ReportFocus with its desktop's name and the window's class.
