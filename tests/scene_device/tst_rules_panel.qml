@@ -36,8 +36,8 @@ Item {
         function openPanel() {
             findChild(scene, "upItem").btnClicked(0)
             tryVerify(() => findChild(scene, "rulesOpen") !== null, 5000, "the settings controls are built")
+            tryCompare(findChild(scene, "_fkGlobalsetting"), "contentX", 0)
             const entry = findChild(scene, "rulesOpen")
-            tryVerify(() => entry.visible && entry.width > 0)
             mouseClick(entry)
             tryCompare(panel(), "visible", true)
             return panel()
@@ -49,21 +49,22 @@ Item {
             mouseClick(item)
         }
 
-        function addByTyping(application, clicksOnNext) {
-            const field = findChild(panel(), "appField")
-            mouseClick(field)
+        // The profile chosen with the arrows, then the id typed and Enter.
+        function addByTyping(application, profile) {
+            for (let i = 0; i < 6 && panel().newProfile !== profile; ++i)
+                click("nextProfile", findChild(panel(), "newChooser"))
+            compare(panel().newProfile, profile)
+            mouseClick(findChild(panel(), "appField"))
             for (let i = 0; i < application.length; ++i)
                 keyClick(application[i])
-            for (let i = 0; i < clicksOnNext; ++i)
-                click("nextProfile", findChild(panel(), "newChooser"))
             keyClick(Qt.Key_Return)
         }
 
         function test_rulesAreWrittenAsTheyAreEdited() {
             const rules = openPanel()
             verify(findChild(rules, "rulesStatus").text.indexOf("background service does not run") >= 0)
-            addByTyping("steam", 2)
-            addByTyping("code", 0)
+            addByTyping("steam", 3)
+            addByTyping("code", 1)
             compare(rules.rules, [{ "application": "steam", "profile": 3 },
                                   { "application": "code", "profile": 1 }])
             compare(z9.rulesFile(), "[focus]\nenabled=true\ndefault=0\nrule/0=steam, 3\nrule/1=code, 1\n")
@@ -78,7 +79,7 @@ Item {
             compare(z9.rulesFile(), "[focus]\nenabled=false\ndefault=6\nrule/0=code, 1\n")
 
             // The same application again changes its rule where it stands.
-            addByTyping("CODE", 4)
+            addByTyping("CODE", 5)
             compare(z9.rulesFile(), "[focus]\nenabled=false\ndefault=6\nrule/0=code, 5\n")
 
             keyClick(Qt.Key_Escape)

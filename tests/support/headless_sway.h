@@ -88,8 +88,13 @@ public:
             20000);
     }
 
-    void focus(const QString& appId) {
-        message({QStringLiteral("[app_id=\"%1\"] focus").arg(appId)});
+    // Focuses the windows of these app ids in turn, in one message, so that a burst is as quick
+    // as alt-tab makes it.
+    void focus(const QStringList& appIds) {
+        QStringList commands;
+        for (const QString& appId : appIds)
+            commands.append(QStringLiteral("[app_id=\"%1\"] focus").arg(appId));
+        message({commands.join(QStringLiteral("; "))});
     }
 
 private:
