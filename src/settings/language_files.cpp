@@ -19,10 +19,19 @@ constexpr int messageCount = 8;
 } // namespace
 
 const QStringList& sceneTextNames() {
-    // The question before unapplied edits would be lost: title, text and its three answers.
-    static const QStringList names{QStringLiteral("askTitle"), QStringLiteral("askText"),
-                                   QStringLiteral("askApply"), QStringLiteral("askDiscard"),
-                                   QStringLiteral("askCancel")};
+    // The question before unapplied edits would be lost (title, text and its three answers), and
+    // the per-application profiles panel.
+    static const QStringList names{QStringLiteral("askTitle"),     QStringLiteral("askText"),
+                                   QStringLiteral("askApply"),     QStringLiteral("askDiscard"),
+                                   QStringLiteral("askCancel"),    QStringLiteral("rulesOpen"),
+                                   QStringLiteral("rulesTitle"),   QStringLiteral("rulesThrough"),
+                                   QStringLiteral("rulesProblem"), QStringLiteral("rulesNoService"),
+                                   QStringLiteral("rulesDamaged"), QStringLiteral("rulesNotSaved"),
+                                   QStringLiteral("rulesOn"),      QStringLiteral("rulesOff"),
+                                   QStringLiteral("rulesDefault"), QStringLiteral("rulesLeave"),
+                                   QStringLiteral("rulesEmpty"),   QStringLiteral("rulesHint"),
+                                   QStringLiteral("rulesAdd"),     QStringLiteral("rulesRemove"),
+                                   QStringLiteral("rulesRecent"),  QStringLiteral("rulesClose")};
     return names;
 }
 

@@ -158,7 +158,7 @@ Item {
         objectName: "rulesBox"
         anchors.centerIn: parent
         width: 640
-        height: 470
+        height: column.height + 32 + 38
         color: "#E8101418"
         border.width: 1
         border.color: Scene.globalSetting_color
@@ -226,7 +226,7 @@ Item {
             Rectangle {
                 width: column.width
                 height: 196
-                color: "#40000000"
+                color: "#C0080A0C"
                 border.width: 1
                 border.color: "#40FFFFFF"
                 PanelText {
