@@ -145,16 +145,22 @@ Item {
             const area = control("paintMouse")
             const ctrl = control("_eft_Ctrl")
             mousePress(area, x1 + ctrl.x, y1 + ctrl.y)
+            settle()
             mouseMove(area, x2 + ctrl.x, y2 + ctrl.y, -1, Qt.LeftButton)
+            settle()
             mouseRelease(area, x2 + ctrl.x, y2 + ctrl.y)
         }
 
-        // Drags along the colour strip through several colours, one press and one release.
+        // Drags along the colour strip through several colours, one press and one release, with
+        // time for the scene between the moves as a hand gives it.
         function dragAlongStrip() {
             const strip = control("paletteMouse")
             mousePress(strip, 5, strip.height / 2)
-            for (const x of [20, 40, 60])
+            for (const x of [20, 40, 60]) {
+                settle()
                 mouseMove(strip, x, strip.height / 2, -1, Qt.LeftButton)
+            }
+            settle()
             mouseRelease(strip, 60, strip.height / 2)
         }
 
