@@ -1,5 +1,6 @@
 // The window closed through the window system (Alt+F4, a window manager's or compositor's close
-// button) on an X server: the request goes the way of the scene's own close button.
+// button) on an X server: the request goes the way of the scene's own close button. Keys typed into
+// the window reach the scene, whose Ctrl+Z takes an edit back.
 #include "app/ui_controler.h"
 #include "app/widget.h"
 #include "controller/myqquickview.h"
@@ -9,6 +10,8 @@
 #include <QTest>
 
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <memory>
 
@@ -29,6 +32,19 @@ void sendDeleteWindow(WId window) {
     XCloseDisplay(display);
 }
 
+// Ctrl+Z as the X server's keyboard types it into the focused window.
+void typeControlZ() {
+    Display* display = XOpenDisplay(nullptr);
+    QVERIFY(display);
+    const KeyCode control = XKeysymToKeycode(display, XK_Control_L);
+    const KeyCode z = XKeysymToKeycode(display, XK_z);
+    XTestFakeKeyEvent(display, control, True, CurrentTime);
+    XTestFakeKeyEvent(display, z, True, CurrentTime);
+    XTestFakeKeyEvent(display, z, False, CurrentTime);
+    XTestFakeKeyEvent(display, control, False, CurrentTime);
+    XCloseDisplay(display);
+}
+
 } // namespace
 
 class TestCloseByWindowManagerX11 : public QObject {
@@ -45,15 +61,17 @@ class TestCloseByWindowManagerX11 : public QObject {
         return found;
     }
 
+    QQuickItem* backLightingSpeed() const {
+        QQuickItem* page = findItem(root(), QStringLiteral("_Page_Backlight"));
+        return page ? findItem(page, QStringLiteral("speedSlider")) : nullptr;
+    }
+
     // An unapplied edit: the back lighting page's speed moved off the stored value.
     void editBackLighting() {
         QVERIFY(QMetaObject::invokeMethod(item(QStringLiteral("main_Z9")), "wantPage",
                                           Q_ARG(QVariant, 3)));
-        QTRY_VERIFY(findItem(root(), QStringLiteral("_Page_Backlight")));
-        QQuickItem* speed =
-            findItem(item(QStringLiteral("_Page_Backlight")), QStringLiteral("speedSlider"));
-        QVERIFY(speed);
-        speed->setProperty("currentIndex", 0);
+        QTRY_VERIFY(backLightingSpeed());
+        backLightingSpeed()->setProperty("currentIndex", 0);
         QVERIFY(item(QStringLiteral("main_Z9"))->property("hasPendingEdits").toBool());
     }
 
@@ -98,6 +116,22 @@ private slots:
         QTRY_VERIFY(asks());
         answer(1);
         QTRY_VERIFY_WITH_TIMEOUT(!widget->isVisible(), 10000);
+    }
+
+    // The back lighting page is shown, so Ctrl+Z takes its edit back; nothing is left to ask about.
+    void controlZTakesTheEditBackSoClosingAsksNothing() {
+        QVERIFY(QMetaObject::invokeMethod(item(QStringLiteral("pageArea")), "showIndex",
+                                          Q_ARG(QVariant, 3)));
+        editBackLighting();
+        widget->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(widget.get()));
+        QTRY_COMPARE(item(QStringLiteral("pageArea"))->property("curID").toInt(), 3);
+        typeControlZ();
+        QTRY_COMPARE(backLightingSpeed()->property("currentIndex").toInt(), 4);
+        QVERIFY(!item(QStringLiteral("main_Z9"))->property("hasPendingEdits").toBool());
+        sendDeleteWindow(widget->winId());
+        QTRY_VERIFY_WITH_TIMEOUT(!widget->isVisible(), 10000);
+        QVERIFY(!asks());
     }
 };
 
