@@ -220,31 +220,39 @@ Image {
         return owners
     }
 
-    // An undo or redo puts the codes back and gives each used slot back to the macro that owned
-    // it then; slots no key uses go free as refreshMacroIndex lets them. Nothing is sent.
+    // An undo or redo puts the codes back and the slots' owners with them. Nothing is sent.
     function restoreKeys(codes, owners) {
         for (let i = 0; i < codes.length; ++i)
             keyboard.keys_matrix[i].setCode(codes[i])
-        const used = KeyCodes.usedMacroSlots(codes)
         const stale = {}
         for (const name of macroNames()) {
-            const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
             const owned = Object.keys(owners).find(slot => owners[slot][0] === name)
-            if (!config)
-                continue
-            if (owned !== undefined && config.index !== Number(owned)) {
-                Scene.ui_View.setMacroIniConfig(name, [Number(owned), owners[owned][1]])
-                if (writtenSlots[owned] !== undefined && writtenSlots[owned] !== name)
-                    stale[owned] = name
-            } else if (owned === undefined && config.index >= 0
-                       && (!used.has(config.index) || owners[config.index] !== undefined)) {
-                Scene.ui_View.setMacroIniConfig(name, [-1, 1])
-            }
-            if (owned !== undefined && staleSlots[owned] === name)
+            if (owned === undefined)
+                releaseSlotOf(name, codes, owners)
+            else if (reclaimSlot(name, Number(owned), owners[owned][1]) || staleSlots[owned] === name)
                 stale[owned] = name
         }
         staleSlots = stale
         showSelectedCode()
+    }
+
+    // Gives the slot back to the macro; true when the keyboard's copy of the slot holds another
+    // macro that this page wrote there since.
+    function reclaimSlot(name, slot, repeat) {
+        const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
+        if (!config || config.index === slot)
+            return false
+        Scene.ui_View.setMacroIniConfig(name, [slot, repeat])
+        return writtenSlots[slot] !== undefined && writtenSlots[slot] !== name
+    }
+
+    // A macro that owns no slot in the restored codes lets its slot go, as refreshMacroIndex does,
+    // and also when another macro owned that slot then.
+    function releaseSlotOf(name, codes, owners) {
+        const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
+        if (config && config.index >= 0
+                && (!KeyCodes.usedMacroSlots(codes).has(config.index) || owners[config.index] !== undefined))
+            Scene.ui_View.setMacroIniConfig(name, [-1, 1])
     }
 
     function chooseMedia(index) {
