@@ -385,6 +385,19 @@ Item {
             verify(!page.hasPendingEdits)
         }
 
+        function test_keyDefinitionStepsNeedGamingModeLikeItsControls() {
+            showPage(0)
+            selectCaps()
+            dragKeyOnto(8, control("_menu2_0"))
+            const box = control("gamingMode")
+            mouseClick(box, 5, box.height / 2)
+            undoKey()
+            compare(key(2).code(), [0, 0, 0x04, 0])
+            mouseClick(box, 5, box.height / 2)
+            undoKey()
+            compare(key(2).code(), [0, 0, 0x39, 0])
+        }
+
         // --- where history starts and ends ---
 
         function test_aNewEditLeavesNothingToRedo() {

@@ -43,12 +43,13 @@ Image {
         }
     }
 
+    // Like the page's own controls, undo and redo work only in gaming mode.
     function undo() {
-        return history.undo()
+        return controls.enabled && history.undo()
     }
 
     function redo() {
-        return history.redo()
+        return controls.enabled && history.redo()
     }
 
     function selectedKey() {
