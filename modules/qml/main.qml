@@ -70,6 +70,27 @@ Item {
     function showWithPowerOnSound() {
         Scene.ui_View.playMedia_Index(1)
         mainIten.visible = true
+        mainIten.forceActiveFocus()
+    }
+
+    // The close button, and the window system's close (Alt+F4, a compositor's close): both ask
+    // first while pages hold unapplied edits.
+    function requestClose() {
+        main_Z9.whenSettled(() => scriptEnd.restart())
+    }
+
+    // Ctrl+Z steps back through the shown page's edits; Ctrl+Shift+Z and Ctrl+Y forward again.
+    // Text fields keep these keys for their own text.
+    Keys.onPressed: function (event) {
+        const shift = (event.modifiers & Qt.ShiftModifier) !== 0
+        const control = (event.modifiers & ~Qt.ShiftModifier & ~Qt.KeypadModifier) === Qt.ControlModifier
+        const back = control && !shift && event.key === Qt.Key_Z
+        const forth = control && (shift ? event.key === Qt.Key_Z : event.key === Qt.Key_Y)
+        if (!back && !forth)
+            return
+        event.accepted = true
+        if (!askDialog.visible)
+            main_Z9.stepEdits(back)
     }
 
     // Called by the settings page after a language change.
@@ -140,7 +161,7 @@ Item {
             if (btnIndex === 0)
                 isGlobalSettingSelect = !isGlobalSettingSelect
             else if (btnIndex === 1)
-                main_Z9.whenSettled(() => scriptEnd.restart())
+                mainIten.requestClose()
         }
         onIsGlobalSettingSelectChanged: {
             if (isGlobalSettingSelect)
@@ -248,7 +269,10 @@ Item {
     PendingEditsDialog {
         id: askDialog
         objectName: "askDialog"
-        onAnswered: function (answer) { main_Z9.settle(answer) }
+        onAnswered: function (answer) {
+            mainIten.forceActiveFocus()
+            main_Z9.settle(answer)
+        }
     }
 
     // Opening: power-on sound, the logo drops into the top bar, the background fades in.

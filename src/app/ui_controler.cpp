@@ -46,6 +46,11 @@ void Ui_Controler::onMinimize() {
         form->close();
 }
 
+bool Ui_Controler::askSceneToClose() {
+    QQuickItem* root = view ? view->rootObject() : nullptr;
+    return root && QMetaObject::invokeMethod(root, "requestClose");
+}
+
 void Ui_Controler::onXChanged(int x) {
     if (form)
         form->move(form->pos() + QPoint(x, 0));

@@ -15,6 +15,10 @@ public:
     void setupUi(QWidget* form, QObject* deviceLink);
     void retranslateUi(QWidget* form);
 
+    // Hands a close that the window system asks for to the scene, which asks about unapplied
+    // edits and closes through its own close; false when no scene can take it.
+    bool askSceneToClose();
+
     QPointer<QWidget> form;
     QPointer<myQQuickView> view;
 

@@ -8,6 +8,7 @@
 #include "platform/hidapi_backend.h"
 #include "platform/udev_device_monitor.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
 
@@ -64,6 +65,17 @@ void Widget::customEvent(QEvent* e) {
     if (e->type() == UserEvent::eventType && dynamic_cast<UserEvent*>(e) &&
         static_cast<UserEvent*>(e)->userType == UserEvent::runSceneTag)
         ui->view->runUI();
+}
+
+// A close that the window system asks for (Alt+F4, a compositor's close) arrives spontaneous; it
+// goes the way of the scene's close button, which asks about unapplied edits first and then closes
+// the window itself.
+void Widget::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous() && ui && ui->askSceneToClose()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void Widget::onDeviceChange() {

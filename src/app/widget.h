@@ -39,6 +39,7 @@ public slots:
 
 protected:
     void customEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void onDeviceChange();

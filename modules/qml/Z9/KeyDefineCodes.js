@@ -53,18 +53,18 @@ function macroConfig(config) {
 }
 
 // The slots that macro keys use.
-function usedMacroSlots(keys) {
+function usedMacroSlots(codes) {
     const used = new Set()
-    for (const key of keys) {
-        if (key.keyCode0 === kindMacro && key.keyCode3 === 0)
-            used.add(key.keyCode2)
+    for (const code of codes) {
+        if (code[0] === kindMacro && code[3] === 0)
+            used.add(code[2])
     }
     return used
 }
 
 // The lowest slot that no key uses, or -1 when all are taken.
-function freeMacroSlot(keys) {
-    const used = usedMacroSlots(keys)
+function freeMacroSlot(codes) {
+    const used = usedMacroSlots(codes)
     for (let slot = 0; slot < macroSlotCount; ++slot) {
         if (!used.has(slot))
             return slot

@@ -59,6 +59,14 @@ Item {
         }
     }
 
+    // One step back (or forward) through the edits of the page that is shown.
+    function stepEdits(back) {
+        const slot = pageSlots[pageArea.curID]
+        if (isSettingsOpen || !slot || !slot.page)
+            return false
+        return slot.page[back ? "undo" : "redo"]() === true
+    }
+
     function initArgs(slot) {
         return slot === colorSlot ? [true, hwDef] : []
     }

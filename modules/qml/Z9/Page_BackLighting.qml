@@ -19,8 +19,22 @@ Image {
     // The values that apply would send, against those the profile file holds.
     EditBaseline {
         id: baseline
-        parts: [JSON.stringify([_effectList.currentIndex, speedSlider.currentIndex, brightnessSlider.currentIndex,
-                                _palette.currentIndex, _direction.currentIndex])]
+        parts: [JSON.stringify(history.state)]
+    }
+
+    UndoHistory {
+        id: history
+        state: [_effectList.currentIndex, speedSlider.currentIndex, brightnessSlider.currentIndex,
+                _palette.currentIndex, _direction.currentIndex]
+        onRestoring: function (state) { page.showValues(state) }
+    }
+
+    function undo() {
+        return history.undo()
+    }
+
+    function redo() {
+        return history.redo()
     }
 
     function syncColor() {
@@ -33,6 +47,16 @@ Image {
         if (stored)
             showStored(stored)
         baseline.markStored()
+        history.reset()
+    }
+
+    // Effect, speed and brightness positions, colour selection and direction, as the page holds them.
+    function showValues(values) {
+        _effectList.setCurIndex(values[0])
+        speedSlider.setCurIndex(values[1])
+        brightnessSlider.setCurIndex(values[2])
+        _palette.currentIndex = values[3]
+        _direction.setCurIndex(values[4])
     }
 
     function showStored(stored) {
@@ -55,11 +79,7 @@ Image {
     }
 
     function pageReset() {
-        _effectList.setCurIndex(0)
-        speedSlider.setCurIndex(4)
-        brightnessSlider.setCurIndex(7)
-        _palette.currentIndex = 7
-        _direction.setCurIndex(0)
+        showValues([0, 4, 7, 7, 0])
     }
 
     function pageApply() {
@@ -68,6 +88,7 @@ Image {
                                       brightnessSlider.currentIndex * 7, _palette.currentIndex,
                                       _direction.currentIndex)
         baseline.markStored()
+        history.reset()
     }
 
     ListModel {

@@ -27,6 +27,39 @@ Image {
             JSON.stringify(_eft_Ctrl.pic_04), JSON.stringify(_eft_Ctrl.pic_05)]
     }
 
+    // A paint rectangle or a drag along the colour strip is one step once the button is released.
+    UndoHistory {
+        id: history
+        state: ({ "palette": page.palette, "menus": [_menu1.currentIndex, _menu2_0.currentIndex, _menu2_1.currentIndex],
+                  "values": [speedSlider.currentIndex, brightnessSlider.currentIndex, _palette.currentIndex,
+                             _direction.currentIndex],
+                  "pictures": [_eft_Ctrl.pic_01, _eft_Ctrl.pic_02, _eft_Ctrl.pic_03, _eft_Ctrl.pic_04, _eft_Ctrl.pic_05] })
+        holding: paintMouse.pressed || colorStrip.isPicking
+        onRestoring: function (state) { page.showState(state) }
+    }
+
+    function undo() {
+        return history.undo()
+    }
+
+    function redo() {
+        return history.redo()
+    }
+
+    function showState(state) {
+        palette = state.palette
+        _menu1.setCurIndex(state.menus[0])
+        _menu2_0.setCurIndex(state.menus[1])
+        _menu2_1.setCurIndex(state.menus[2])
+        speedSlider.setCurIndex(state.values[0])
+        brightnessSlider.setCurIndex(state.values[1])
+        selectColor(state.values[2])
+        _direction.setCurIndex(state.values[3])
+        for (let n = 0; n < 5; ++n)
+            setPicture(n, state.pictures[n])
+        preview()
+    }
+
     // 0x33 + the PAINTING entry, the EFFECTS entry + 1, or -1 without a first-level entry.
     readonly property int effectCode: _menu1.currentIndex === 0 ? 0x33 + _menu2_0.currentIndex
                                       : _menu1.currentIndex === 1 ? _menu2_1.currentIndex + 1 : -1
@@ -71,6 +104,7 @@ Image {
             showLedType(ledType)
         preview()
         baseline.markStored()
+        history.reset()
     }
 
     function showLedType(ledType) {
@@ -177,6 +211,7 @@ Image {
                                   brightnessSlider.currentIndex * 7, _palette.currentIndex + 1,
                                   _direction.currentIndex)
         baseline.markStored(effectCode >= 0x33 ? [0, 1 + effectCode - 0x33] : [0])
+        history.reset()
         preview()
     }
 
@@ -444,6 +479,7 @@ Image {
                 onSlotClicked: function (index) { page.selectColor(index) }
             }
             ColorStrip {
+                id: colorStrip
                 objectName: "colorStrip"
                 x: 96
                 y: 32

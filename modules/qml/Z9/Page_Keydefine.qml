@@ -17,16 +17,47 @@ Image {
     readonly property bool isDragging: dragingKey !== null && dragingKey.isPressed
     readonly property var comboInputs: [_menu2_3_KI1, _menu2_3_KI2, _menu2_3_KI3]
     readonly property int keyMatrixBytes: 512
-    // Some key's code differs from the one the profile file holds.
+    // Some key's code differs from the one the profile file holds, or a macro slot waits to be
+    // written again.
     readonly property bool hasPendingEdits: keyboard.keys_matrix.some(key => key.isPending)
+                                            || Object.keys(staleSlots).length > 0
+    // The macro this page wrote into each keyboard slot during this run, by slot.
+    property var writtenSlots: ({})
+    // Slots that an undo or redo gave back to a macro while the keyboard's copy of the slot holds
+    // another one this page wrote since: apply writes them again before the key table.
+    property var staleSlots: ({})
 
     // Language string of each first-level menu entry, of the first MEDIA entry and of the box.
     readonly property var menuStrings: [46, 48, 49, 50]
     readonly property int mediaFirstString: 56
     readonly property int gamingModeString: 79
 
+    // A step keeps, besides every key's code, which macro owned each slot the keys use.
+    UndoHistory {
+        id: history
+        state: keyboard.keys_matrix.map(key => key.code())
+        onRestoring: function (state, noted) { page.restoreKeys(state, noted) }
+
+        function noteOf(codes) {
+            return page.slotOwners(codes)
+        }
+    }
+
+    // Like the page's own controls, undo and redo work only in gaming mode.
+    function undo() {
+        return controls.enabled && history.undo()
+    }
+
+    function redo() {
+        return controls.enabled && history.redo()
+    }
+
     function selectedKey() {
         return keyboard.keys_matrix[curKeyMatrix]
+    }
+
+    function keyCodes() {
+        return keyboard.keys_matrix.map(key => key.code())
     }
 
     function initUI() {
@@ -38,6 +69,8 @@ Image {
         }
         showSelectedCode()
         markKeysStored()
+        staleSlots = {}
+        history.reset()
     }
 
     function translateStrings() {
@@ -128,7 +161,7 @@ Image {
 
     // Gives up the slots that no key uses any more.
     function refreshMacroIndex() {
-        const used = KeyCodes.usedMacroSlots(keyboard.keys_matrix)
+        const used = KeyCodes.usedMacroSlots(keyCodes())
         for (const name of macroNames()) {
             const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
             if (config && config.index >= 0 && !used.has(config.index))
@@ -158,12 +191,69 @@ Image {
             key.setCode([KeyCodes.kindMacro, config.repeat, config.index, 0])
             return
         }
-        const slot = KeyCodes.freeMacroSlot(keyboard.keys_matrix)
+        const slot = KeyCodes.freeMacroSlot(keyCodes())
         if (slot < 0)
             return
         Scene.ui_View.setMacroIniConfig(name, [slot, 1])
-        Scene.ui_View.ui_11H_SetMacroKey(slot, name)
+        writeMacroSlot(slot, name)
         key.setCode([KeyCodes.kindMacro, 1, slot, 0])
+    }
+
+    function writeMacroSlot(slot, name) {
+        Scene.ui_View.ui_11H_SetMacroKey(slot, name)
+        const written = Object.assign({}, writtenSlots)
+        written[slot] = name
+        writtenSlots = written
+        const stale = Object.assign({}, staleSlots)
+        delete stale[slot]
+        staleSlots = stale
+    }
+
+    // The macro that owns each slot the codes use, with its repeat value, by slot.
+    function slotOwners(codes) {
+        const used = KeyCodes.usedMacroSlots(codes)
+        const owners = {}
+        for (const name of macroNames()) {
+            const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
+            if (config && used.has(config.index))
+                owners[config.index] = [name, config.repeat]
+        }
+        return owners
+    }
+
+    // An undo or redo puts the codes back and the slots' owners with them. Nothing is sent.
+    function restoreKeys(codes, owners) {
+        for (let i = 0; i < codes.length; ++i)
+            keyboard.keys_matrix[i].setCode(codes[i])
+        const stale = {}
+        for (const name of macroNames()) {
+            const owned = Object.keys(owners).find(slot => owners[slot][0] === name)
+            if (owned === undefined)
+                releaseSlotOf(name, codes, owners)
+            else if (reclaimSlot(name, Number(owned), owners[owned][1]) || staleSlots[owned] === name)
+                stale[owned] = name
+        }
+        staleSlots = stale
+        showSelectedCode()
+    }
+
+    // Gives the slot back to the macro; true when the keyboard's copy of the slot holds another
+    // macro that this page wrote there since.
+    function reclaimSlot(name, slot, repeat) {
+        const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
+        if (!config || config.index === slot)
+            return false
+        Scene.ui_View.setMacroIniConfig(name, [slot, repeat])
+        return writtenSlots[slot] !== undefined && writtenSlots[slot] !== name
+    }
+
+    // A macro that owns no slot in the restored codes lets its slot go, as refreshMacroIndex does,
+    // and also when another macro owned that slot then.
+    function releaseSlotOf(name, codes, owners) {
+        const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
+        if (config && config.index >= 0
+                && (!KeyCodes.usedMacroSlots(codes).has(config.index) || owners[config.index] !== undefined))
+            Scene.ui_View.setMacroIniConfig(name, [-1, 1])
     }
 
     function chooseMedia(index) {
@@ -249,6 +339,8 @@ Image {
     }
 
     function applyKeys() {
+        for (const slot in staleSlots)
+            writeMacroSlot(Number(slot), staleSlots[slot])
         const matrix = []
         for (const key of keyboard.keys_matrix)
             matrix.push(key.keyCode0, key.keyCode1, key.keyCode2, key.keyCode3)
@@ -256,6 +348,7 @@ Image {
             matrix.push(0)
         Scene.ui_View.ui_0DH_SetKeyMatrix(matrix)
         markKeysStored()
+        history.reset()
     }
 
     function toggleGamingMode() {

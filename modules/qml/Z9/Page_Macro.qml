@@ -22,6 +22,38 @@ Item {
 
     readonly property bool hasMacro: macroList.lvItems.currentIndex >= 0
     readonly property bool hasLine: actionList.lvItems.currentIndex >= 0
+    // The lines as the macro's file holds them since the last save.
+    property var savedLines: []
+
+    // Steps through the saved versions of the open macro; a recording is one step at its stop.
+    UndoHistory {
+        id: history
+        state: page.savedLines
+        holding: page.isRecordStart
+        onRestoring: function (state) { page.restoreLines(state) }
+    }
+
+    // Keys pressed while a recording or the key capture waits belong to them, not to undo.
+    readonly property bool isCapturing: isRecordStart || isSelectKey
+
+    function undo() {
+        return !isCapturing && history.undo()
+    }
+
+    function redo() {
+        return !isCapturing && history.redo()
+    }
+
+    // An undo is an edit like the others: the lines go back into the file, and so to the
+    // macro's keyboard slot when it has one.
+    function restoreLines(lines) {
+        const selected = actionList.lvItems.currentIndex
+        actionModel.clear()
+        for (const line of lines)
+            actionModel.append(splitLine(line))
+        actionList.lvItems.currentIndex = Math.min(selected, actionModel.count - 1)
+        save()
+    }
 
     function initUI() {
         refreshMacroFiles()
@@ -40,6 +72,8 @@ Item {
         for (const line of Scene.ui_View.loadMacroIni(getCurrentMacroName()))
             actionModel.append(splitLine(line))
         actionList.lvItems.currentIndex = -1
+        savedLines = getAllMacroActions()
+        history.reset()
     }
 
     function getCurrentMacroName() {
@@ -84,9 +118,17 @@ Item {
         return entry.textX + entry.textR
     }
 
+    // A failed save leaves no file to step back in.
     function save() {
-        if (!Scene.ui_View.saveMacroIni(getCurrentMacroName(), getAllMacroActions()))
-            actionModel.clear()
+        if (Scene.ui_View.saveMacroIni(getCurrentMacroName(), getAllMacroActions())) {
+            // Every save is one whole edit.
+            savedLines = getAllMacroActions()
+            history.commit()
+            return
+        }
+        actionModel.clear()
+        savedLines = []
+        history.reset()
     }
 
     // Puts lines in front of the selected one, which stays selected, or after the last.

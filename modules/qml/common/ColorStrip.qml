@@ -5,6 +5,8 @@ import QtQuick
 Image {
     id: strip
     signal colorPicked(int r, int g, int b)
+    // A drag across the band is one pick in progress.
+    readonly property bool isPicking: stripMouse.pressed
 
     source: Scene.sourcePalette
 
@@ -29,6 +31,7 @@ Image {
     }
 
     MouseArea {
+        id: stripMouse
         objectName: "paletteMouse"
         anchors.fill: band
         function pick(x) {
