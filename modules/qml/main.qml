@@ -89,7 +89,8 @@ Item {
         if (!back && !forth)
             return
         event.accepted = true
-        if (!askDialog.visible)
+        // Nothing steps behind a panel laid over the pages.
+        if (!askDialog.visible && !rulesPanel.visible)
             main_Z9.stepEdits(back)
     }
 
