@@ -1,6 +1,7 @@
 #include "app/application_entry.h"
 
 #include "app/widget.h"
+#include "app/window_accessible.h"
 #include "platform/desktop_session.h"
 #include "platform/hid_backend.h"
 #include "platform/single_application.h"
@@ -52,6 +53,7 @@ int runKorvane(int argc, char** argv, std::shared_ptr<HidBackend> hidBackend) {
     if (app.isRunning(activationToken))
         return 1;
     SymbolFont::install();
+    installWindowAccessible();
 
     // Every relative path of the tool resolves against this directory.
     QDir::setCurrent(DataDirectory::choose(app.applicationDirPath(), app.applicationName()));

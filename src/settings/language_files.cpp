@@ -19,10 +19,21 @@ constexpr int messageCount = 8;
 } // namespace
 
 const QStringList& sceneTextNames() {
-    // The question before unapplied edits would be lost: title, text and its three answers.
-    static const QStringList names{QStringLiteral("askTitle"), QStringLiteral("askText"),
-                                   QStringLiteral("askApply"), QStringLiteral("askDiscard"),
-                                   QStringLiteral("askCancel")};
+    // The question before unapplied edits would be lost: title, text and its three answers; then
+    // what a screen reader calls the controls that show a picture, and the connection state.
+    static const QStringList names = [] {
+        QStringList all{QStringLiteral("askTitle"), QStringLiteral("askText"),
+                        QStringLiteral("askApply"), QStringLiteral("askDiscard"),
+                        QStringLiteral("askCancel")};
+        for (const char* name :
+             {"settings", "close",      "manual",   "functions", "profiles",  "profile",
+              "apply",    "add",        "record",   "stop",      "addKey",    "addDelay",
+              "delay",    "keyCapture", "keyInput", "keys",      "connected", "notConnected",
+              "red",      "green",      "blue",     "colorBand", "right",     "left",
+              "up",       "down"})
+            all.append(QString::fromLatin1(name));
+        return all;
+    }();
     return names;
 }
 

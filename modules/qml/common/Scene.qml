@@ -40,7 +40,34 @@ QtObject {
         "askText": "Some changes have not been sent to the keyboard.\nApply them before going on?",
         "askApply": "APPLY",
         "askDiscard": "DISCARD",
-        "askCancel": "CANCEL"
+        "askCancel": "CANCEL",
+        // Names that a screen reader gives the controls that show a picture instead of a text.
+        "settings": "SETTINGS",
+        "close": "CLOSE",
+        "manual": "USER MANUAL",
+        "functions": "FUNCTIONS",
+        "profiles": "PROFILES",
+        "profile": "PROFILE",
+        "apply": "APPLY",
+        "add": "ADD",
+        "record": "RECORD",
+        "stop": "STOP",
+        "addKey": "ADD THE KEY",
+        "addDelay": "ADD THE DELAY",
+        "delay": "DELAY IN MS",
+        "keyCapture": "CAPTURE A KEY",
+        "keyInput": "KEY",
+        "keys": "KEYBOARD KEYS",
+        "connected": "KEYBOARD CONNECTED: FIRMWARE",
+        "notConnected": "NO KEYBOARD CONNECTED",
+        "red": "RED",
+        "green": "GREEN",
+        "blue": "BLUE",
+        "colorBand": "COLOR BAND",
+        "right": "RIGHT",
+        "left": "LEFT",
+        "up": "UP",
+        "down": "DOWN"
     })
     property var sceneTexts: builtInSceneTexts
     property int skin_No: 1
