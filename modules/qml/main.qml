@@ -44,10 +44,11 @@ Item {
     Binding { target: Scene; property: "isCustomBackground"; value: mainIten.isCustomBackground }
     Binding { target: Scene; property: "sourceCustomBackground"; value: mainIten.sourceCustomBackground }
 
-    // The keys that no control took: Tab starts the reading order, Esc closes the settings panel.
+    // The keys that no control took: Tab goes on in reading order from the control that held the
+    // focus last (it may have gone away), or starts it; Esc closes the settings panel.
     focus: true
-    Keys.onTabPressed: function (event) { FocusChain.move(null, Window.window, !(event.modifiers & Qt.ShiftModifier)) }
-    Keys.onBacktabPressed: FocusChain.move(null, Window.window, false)
+    Keys.onTabPressed: function (event) { FocusChain.move(FocusChain.lastFocused, Window.window, !(event.modifiers & Qt.ShiftModifier)) }
+    Keys.onBacktabPressed: FocusChain.move(FocusChain.lastFocused, Window.window, false)
     Keys.onEscapePressed: function (event) {
         event.accepted = upItem.isGlobalSettingSelect
         if (event.accepted)

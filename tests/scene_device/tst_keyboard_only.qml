@@ -171,6 +171,26 @@ Item {
             verify(focused().Accessible.checked)
         }
 
+        function test_theFocusGoesOnFromWhereTheFocusedControlWentAway() {
+            tabToName("MACRO")
+            keyClick(Qt.Key_Return)
+            const page = pageOf("_Page_Macro")
+            tabTo(findChild(page, "macroAdd"))
+            keyClick(Qt.Key_Return)
+            tabTo(findChild(page, "delayAdd"))
+            keyClick(Qt.Key_Return)
+            tabTo(findChild(page, "actionList"))
+            keyClick(Qt.Key_Down)
+            verify(page.hasLine)
+            const lineDelete = findChild(page, "editDelete")
+            tabTo(lineDelete)
+            keyClick(Qt.Key_Return)
+            verify(!lineDelete.enabled, "deleting the only line takes the focused button away")
+            tryVerify(() => focusedName() === "CAPTURE A KEY", 2000, "the control after the edit buttons")
+            keyClick(Qt.Key_Tab)
+            compare(focusedName(), "DELAY IN MS", "its add button waits for a key")
+        }
+
         // --- menus and panels ---
 
         function test_theProfileMenuOpensFromTheKeyboardAndEscClosesIt() {

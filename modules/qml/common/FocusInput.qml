@@ -12,6 +12,10 @@ TextInput {
     Accessible.name: accessibleName
     Keys.onTabPressed: function (event) { FocusChain.move(input, input.Window.window, !(event.modifiers & Qt.ShiftModifier)) }
     Keys.onBacktabPressed: FocusChain.move(input, input.Window.window, false)
+    onActiveFocusChanged: {
+        if (activeFocus)
+            FocusChain.lastFocused = input
+    }
     Component.onCompleted: FocusChain.register(input)
     Component.onDestruction: FocusChain.unregister(input)
 

@@ -52,6 +52,12 @@ Item {
             FocusChain.move(target, target.Window.window, false)
     }
 
+    onActiveFocusChanged: {
+        if (activeFocus)
+            FocusChain.lastFocused = target
+    }
+    onEnabledChanged: FocusChain.whenGone(target)
+    onVisibleChanged: FocusChain.whenGone(target)
     Component.onCompleted: FocusChain.register(target)
     Component.onDestruction: FocusChain.unregister(target)
 
