@@ -191,6 +191,24 @@ Item {
             compare(focusedName(), "DELAY IN MS", "its add button waits for a key")
         }
 
+        function test_recordAndStopHandTheFocusToEachOther() {
+            tabToName("MACRO")
+            keyClick(Qt.Key_Return)
+            const page = pageOf("_Page_Macro")
+            tabTo(findChild(page, "macroAdd"))
+            keyClick(Qt.Key_Return)
+            tabTo(findChild(page, "record"))
+            keyClick(Qt.Key_Return)
+            verify(page.isRecordStart)
+            tryVerify(() => focusedName() === "STOP", 2000, "one Enter away from stopping")
+            scene.detectKeyboard(true, 0x04)
+            scene.detectKeyboard(false, 0x04)
+            keyClick(Qt.Key_Return)
+            verify(!page.isRecordStart)
+            compare(focusedName(), "RECORD")
+            compare(page.getAllMacroActions(), ["A    [Down]", "A      [Up]"])
+        }
+
         // --- menus and panels ---
 
         function test_theProfileMenuOpensFromTheKeyboardAndEscClosesIt() {

@@ -139,11 +139,10 @@ Item {
     function startRecording() {
         actionModel.clear()
         isRecordStart = getCurrentMacroName() !== undefined
-        // The record button is off while recording: the focus goes to stop, one key away.
-        if (isRecordStart && recordPair.first.hasFocus)
-            recordPair.second.takeFocus()
     }
 
+    // Stop goes off once recording stops: the focus goes back to record (a record button that
+    // goes off hands it on to stop, the control after it).
     function stopRecording() {
         const hadFocus = recordPair.second.hasFocus
         isRecordStart = false

@@ -65,8 +65,7 @@ Rectangle {
         objectName: "focusTarget"
         role: Accessible.EditableText
         description: keyInput.keycodeUSB === -1 ? keyInput.keynameDefault : keyInput.keyname
-        // Space and Enter are keys the slot takes; a screen reader's press empties it.
+        // Space and Enter are keys the slot takes.
         activatesOnKeys: false
-        onActivated: keyInput.clear()
     }
 }
