@@ -158,6 +158,33 @@ Item {
                                         findChild(page, "_direction").currentIndex]))
         }
 
+        function test_paintAKeyOfTheLightingPicture() {
+            tabToName("COLOR")
+            keyClick(Qt.Key_Return)
+            const page = pageOf("_Page_Color")
+            const picture = findChild(page, "_model")
+            tabTo(findChild(page, "_menu1"))
+            verify(!findChild(picture, "focusTarget").enabled, "only a picture being painted takes the focus")
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Return)
+            tabTo(findChild(page, "_menu2_0"))
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Return)
+            compare(page.effectCode, 0x33, "USER DEFINE 1")
+            tabTo(picture)
+            // From the first key (Esc) two to the right: F2.
+            keyClick(Qt.Key_Right)
+            keyClick(Qt.Key_Right)
+            compare(picture.cursorKey.name, "F2")
+            keyClick(Qt.Key_Return)
+            const matrix = picture.cursorKey.matrix
+            const painted = page.picture(0)
+            compare(painted.slice(4 * matrix + 1, 4 * matrix + 4), page.currentColor)
+            compare(painted.filter((value, i) => i % 4 !== 0 && value !== 0).length, 3, "that key alone")
+        }
+
         function test_switchProfileWithTheArrowKeys() {
             tabToName("PROFILE P01")
             keyClick(Qt.Key_Down)
