@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import "./basic"
 import "./common"
 import "./Z9"
@@ -42,6 +43,17 @@ Item {
     Binding { target: Scene; property: "skin_No"; value: mainIten.skin_No }
     Binding { target: Scene; property: "isCustomBackground"; value: mainIten.isCustomBackground }
     Binding { target: Scene; property: "sourceCustomBackground"; value: mainIten.sourceCustomBackground }
+
+    // The keys that no control took: Tab goes on in reading order from the control that held the
+    // focus last (it may have gone away), or starts it; Esc closes the settings panel.
+    focus: true
+    Keys.onTabPressed: function (event) { FocusChain.move(FocusChain.lastFocused, Window.window, !(event.modifiers & Qt.ShiftModifier)) }
+    Keys.onBacktabPressed: FocusChain.move(FocusChain.lastFocused, Window.window, false)
+    Keys.onEscapePressed: function (event) {
+        event.accepted = upItem.isGlobalSettingSelect
+        if (event.accepted)
+            upItem.isGlobalSettingSelect = false
+    }
 
     signal fwStateChanged(bool _fwState, string _ver)
     onFwStateChanged: function (_fwState, _ver) { downItem.showFwState(_fwState, _ver) }
@@ -165,10 +177,14 @@ Item {
                 mainIten.requestClose()
         }
         onIsGlobalSettingSelectChanged: {
-            if (isGlobalSettingSelect)
+            if (isGlobalSettingSelect) {
                 _fkGlobalsetting.show()
-            else
+            } else {
+                // The focus does not stay behind in the closed panel.
+                if (FocusChain.isWithin(mainIten.Window.activeFocusItem, _fkGlobalsetting))
+                    focusSettingButton()
                 _fkGlobalsetting.close()
+            }
         }
     }
 
@@ -179,15 +195,22 @@ Item {
         y: 270
         opacity: 0
         source: Scene.skinDir + (logoMouse.containsMouse ? "frame/web_1.png" : "frame/web_0.png")
+        function click() {
+            Scene.ui_View.playMedia_Index(3)
+            Qt.openUrlExternally(mainIten.globalSetting_webUrl)
+        }
         MouseArea {
             id: logoMouse
             anchors.fill: parent
             hoverEnabled: true
             cursorShape: Qt.PointingHandCursor
-            onClicked: {
-                Scene.ui_View.playMedia_Index(3)
-                Qt.openUrlExternally(mainIten.globalSetting_webUrl)
-            }
+            onClicked: logoWeb_img.click()
+        }
+        FocusTarget {
+            objectName: "focusTarget"
+            role: Accessible.Link
+            name: Scene.sceneTexts.manual
+            onActivated: logoWeb_img.click()
         }
     }
 

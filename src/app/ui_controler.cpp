@@ -39,6 +39,9 @@ void Ui_Controler::setupUi(QWidget* target, QObject* deviceLink) {
 
 void Ui_Controler::retranslateUi(QWidget* target) {
     target->setWindowTitle(QStringLiteral("Korvane Keyboard 1.0"));
+    // A screen reader names the view that holds the scene, and that takes the keys, by the tool.
+    if (view)
+        view->setAccessibleName(target->windowTitle());
 }
 
 void Ui_Controler::onMinimize() {

@@ -19,19 +19,25 @@ constexpr int messageCount = 8;
 } // namespace
 
 const QStringList& sceneTextNames() {
-    // The question before unapplied edits would be lost (title, text and its three answers), and
-    // the per-application profiles panel.
-    static const QStringList names{QStringLiteral("askTitle"),     QStringLiteral("askText"),
-                                   QStringLiteral("askApply"),     QStringLiteral("askDiscard"),
-                                   QStringLiteral("askCancel"),    QStringLiteral("rulesOpen"),
-                                   QStringLiteral("rulesTitle"),   QStringLiteral("rulesThrough"),
-                                   QStringLiteral("rulesProblem"), QStringLiteral("rulesNoService"),
-                                   QStringLiteral("rulesDamaged"), QStringLiteral("rulesNotSaved"),
-                                   QStringLiteral("rulesOn"),      QStringLiteral("rulesOff"),
-                                   QStringLiteral("rulesDefault"), QStringLiteral("rulesLeave"),
-                                   QStringLiteral("rulesEmpty"),   QStringLiteral("rulesHint"),
-                                   QStringLiteral("rulesAdd"),     QStringLiteral("rulesRemove"),
-                                   QStringLiteral("rulesRecent"),  QStringLiteral("rulesClose")};
+    // The question before unapplied edits would be lost: title, text and its three answers; what a
+    // screen reader calls the controls that show a picture, and the connection state; the
+    // per-application profiles panel.
+    static const QStringList names = [] {
+        QStringList all;
+        for (const char* name :
+             {"askTitle",       "askText",      "askApply",      "askDiscard",   "askCancel",
+              "settings",       "close",        "manual",        "functions",    "profiles",
+              "profile",        "apply",        "add",           "record",       "stop",
+              "addKey",         "addDelay",     "delay",         "keyCapture",   "keyInput",
+              "keys",           "connected",    "notConnected",  "red",          "green",
+              "blue",           "colorBand",    "right",         "left",         "up",
+              "down",           "rulesOpen",    "rulesTitle",    "rulesThrough", "rulesProblem",
+              "rulesNoService", "rulesDamaged", "rulesNotSaved", "rulesOn",      "rulesOff",
+              "rulesDefault",   "rulesLeave",   "rulesEmpty",    "rulesHint",    "rulesAdd",
+              "rulesRemove",    "rulesRecent",  "rulesClose"})
+            all.append(QString::fromLatin1(name));
+        return all;
+    }();
     return names;
 }
 

@@ -60,14 +60,19 @@ Item {
             const scene = createScene(host)
             const light = findChild(scene, "connectionLight")
             const text = findChild(scene, "connectionText")
+            // What a screen reader reads in the bottom bar.
+            const state = findChild(scene, "connectionState")
             compare(text.text, "-----")
             verify(Qt.colorEqual(light.color, "#FF0000"))
+            compare(state.Accessible.name, "NO KEYBOARD CONNECTED")
             scene.syncIsFwState(true, "V1.07")
             compare(text.text, "V1.07")
             verify(Qt.colorEqual(light.color, "#00FF00"))
+            compare(state.Accessible.name, "KEYBOARD CONNECTED: FIRMWARE V1.07")
             scene.syncIsFwState(false, "unknown")
             compare(text.text, "-----")
             verify(Qt.colorEqual(light.color, "#FF0000"))
+            compare(state.Accessible.name, "NO KEYBOARD CONNECTED")
         }
 
         function test_settingsButtonTwiceQuicklyFinishesOpeningThenSlidesOut() {

@@ -5,7 +5,9 @@
 #include "settings/language_files.h"
 #include "settings/settings_paths.h"
 
+#include <QDirIterator>
 #include <QFontDatabase>
+#include <QImage>
 #include <QProcess>
 #include <QSet>
 #include <QSettings>
@@ -236,6 +238,26 @@ private slots:
         // The key definition picture's table travels inside the program with the scene.
         QCOMPARE(fileBytes(output.filePath(QStringLiteral("KeyLayout_Z9.js"))),
                  fileBytes(QStringLiteral(":/modules/qml/Z9/KeyLayout_Z9.js")));
+    }
+
+    // Qt takes "name@2x.png" beside "name.png" on a screen that scales by more than 1: every
+    // picture of the skin has one, of exactly twice its pixels each way, so nothing is enlarged
+    // from the 1x picture and the pictures keep their places and sizes in points.
+    void everySkinPictureHasATwiceAsLargeSibling() {
+        QDirIterator pictures(QStringLiteral("./modules/img/skin1"), {QStringLiteral("*.png")},
+                              QDir::Files, QDirIterator::Subdirectories);
+        int count = 0;
+        while (pictures.hasNext()) {
+            const QString path = pictures.next();
+            if (path.endsWith(QLatin1String("@2x.png")))
+                continue;
+            const QImage single(path);
+            const QImage twice(path.chopped(4) + QStringLiteral("@2x.png"));
+            QVERIFY2(!single.isNull() && !twice.isNull(), qPrintable(path));
+            QCOMPARE(twice.size(), single.size() * 2);
+            ++count;
+        }
+        QCOMPARE(count, 79);
     }
 
     void defaultConfigurationHasThirtyBuiltInEntries() {

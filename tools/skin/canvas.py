@@ -4,6 +4,9 @@ Shapes are rasterised as coverage masks at SUPERSAMPLE times the target size and
 down, so diagonals and curves are anti-aliased while edges that lie on whole pixel coordinates
 stay perfectly crisp. Coordinates are in target pixels, measured at pixel edges: a rectangle
 (0, 0, 10, 4) covers exactly the pixels 0..9 by 0..3.
+
+Every image can be drawn at a scale (set_scale): coordinates stay those of the 1x image, and the
+pixels are SCALE times as many each way, for screens with more pixels per point.
 """
 
 import math
@@ -12,10 +15,30 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 SUPERSAMPLE = 4
 FONT_DIR = "/usr/share/fonts/truetype/dejavu/"
+SCALE = 1
+
+
+def set_scale(scale):
+    global SCALE
+    SCALE = scale
+
+
+def px(length):
+    """A length of the 1x image in pixels of the image being drawn."""
+    return int(round(length * SCALE))
+
+
+def pixel_size(size):
+    return (px(size[0]), px(size[1]))
 
 
 def font(size):
-    return ImageFont.truetype(FONT_DIR + "DejaVuSans-Bold.ttf", size)
+    return ImageFont.truetype(FONT_DIR + "DejaVuSans-Bold.ttf", px(size))
+
+
+def text_length(fnt, string):
+    """The advance of a text in 1x pixels."""
+    return fnt.getlength(string) / SCALE
 
 
 # ---- outlines -------------------------------------------------------------------------------
@@ -131,9 +154,9 @@ class Shape:
         return Shape(draw)
 
     def mask(self, size, inset=0.0):
-        w, h = size
-        s = SUPERSAMPLE
-        big = Image.new("L", (w * s, h * s), 0)
+        w, h = pixel_size(size)
+        s = SUPERSAMPLE * SCALE
+        big = Image.new("L", (w * SUPERSAMPLE, h * SUPERSAMPLE), 0)
         self._draw(ImageDraw.Draw(big), s, inset)
         return big.resize((w, h), Image.BOX)
 
@@ -151,7 +174,7 @@ def lerp(c0, c1, t):
 
 def vertical_gradient(size, stops):
     """RGBA image whose rows run through the (position 0..1, rgba) stops."""
-    w, h = size
+    w, h = pixel_size(size)
     img = Image.new("RGBA", (1, h))
     for y in range(h):
         t = (y + 0.5) / h
@@ -160,7 +183,7 @@ def vertical_gradient(size, stops):
 
 
 def horizontal_gradient(size, stops):
-    w, h = size
+    w, h = pixel_size(size)
     img = Image.new("RGBA", (w, 1))
     for x in range(w):
         t = x / max(w - 1, 1)
@@ -182,7 +205,7 @@ def _rgba(colour):
 class Canvas:
     def __init__(self, width, height):
         self.size = (width, height)
-        self.img = Image.new("RGBA", self.size, (0, 0, 0, 0))
+        self.img = Image.new("RGBA", pixel_size(self.size), (0, 0, 0, 0))
 
     @property
     def width(self):
@@ -200,7 +223,7 @@ class Canvas:
         if isinstance(source, Image.Image):
             layer = source.copy()
         else:
-            layer = Image.new("RGBA", self.size, _rgba(source))
+            layer = Image.new("RGBA", self.img.size, _rgba(source))
         alpha = ImageChops.multiply(layer.getchannel("A"), mask)
         layer.putalpha(alpha)
         self.img.alpha_composite(layer)
@@ -213,7 +236,7 @@ class Canvas:
         self.paint(shape.ring(self.size, inset, width), colour)
 
     def glow(self, mask, colour, radius, clip=None):
-        blurred = mask.filter(ImageFilter.GaussianBlur(radius))
+        blurred = mask.filter(ImageFilter.GaussianBlur(radius * SCALE))
         if clip is not None:
             blurred = ImageChops.multiply(blurred, clip)
         self.paint(blurred, colour)
@@ -231,23 +254,37 @@ class Canvas:
         length = x1 - x0
         f = min(fade / length, 0.5) if length else 0.5
         grad = horizontal_gradient((length, 1), [(0, edge), (f, (r, g, b, a)), (1 - f, (r, g, b, a)), (1, edge)])
-        layer = Image.new("RGBA", self.size, (0, 0, 0, 0))
-        layer.paste(grad, (x0, y))
+        layer = Image.new("RGBA", self.img.size, (0, 0, 0, 0))
+        layer.paste(grad, (px(x0), px(y)))
         self.img.alpha_composite(layer)
+
+    def dot(self, x, y, colour):
+        """One 1x pixel."""
+        for dy in range(px(1)):
+            for dx in range(px(1)):
+                self.img.putpixel((px(x) + dx, px(y) + dy), _rgba(colour))
+
+    def blur(self, radius):
+        self.img = self.img.filter(ImageFilter.GaussianBlur(radius * SCALE))
+
+    def composite(self, image, xy):
+        """Lays an image of this scale's pixels over the canvas with its corner at xy (1x)."""
+        self.img.alpha_composite(image, (px(xy[0]), px(xy[1])))
 
     def text(self, xy, string, fnt, colour, anchor="mm", spacing=0):
         """Text with optional extra letter spacing, anchored like Pillow's anchors."""
-        layer = Image.new("RGBA", self.size, (0, 0, 0, 0))
+        layer = Image.new("RGBA", self.img.size, (0, 0, 0, 0))
         d = ImageDraw.Draw(layer)
+        at = (xy[0] * SCALE, xy[1] * SCALE)
         if spacing == 0:
-            d.text(xy, string, font=fnt, fill=_rgba(colour), anchor=anchor)
+            d.text(at, string, font=fnt, fill=_rgba(colour), anchor=anchor)
         else:
             widths = [fnt.getlength(ch) for ch in string]
-            total = sum(widths) + spacing * (len(string) - 1)
-            x = xy[0] - total / 2 if anchor[0] == "m" else xy[0]
+            total = sum(widths) + spacing * SCALE * (len(string) - 1)
+            x = at[0] - total / 2 if anchor[0] == "m" else at[0]
             for ch, w in zip(string, widths):
-                d.text((x, xy[1]), ch, font=fnt, fill=_rgba(colour), anchor="l" + anchor[1])
-                x += w + spacing
+                d.text((x, at[1]), ch, font=fnt, fill=_rgba(colour), anchor="l" + anchor[1])
+                x += w + spacing * SCALE
         self.img.alpha_composite(layer)
         return layer.getchannel("A")
 

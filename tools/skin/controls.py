@@ -90,7 +90,7 @@ def palette_strip(size):
     w, h = size
     c = Canvas(w, h)
     c.fill(Shape.rect(0, 0, w, h), (3, 5, 8, 230))
-    c.img.alpha_composite(horizontal_gradient(c.size, PALETTE_STOPS).crop((0, 0, w, h - 6)), (0, 3))
+    c.composite(horizontal_gradient((w, h - 6), PALETTE_STOPS), (0, 3))
     c.stroke(Shape.rect(0, 0, w, h), t.STEEL)
     for k in range(9):
         x = min(round(k * (w - 1) / 8), w - 1)

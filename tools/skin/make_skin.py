@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Draws every image of skin 1 into modules/img/skin1 (or the directory given)."""
+"""Draws every image of skin 1 into modules/img/skin1 (or the directory given), each once as it is
+and once at twice as many pixels each way ("name@2x.png"), which Qt takes on screens that scale."""
 
 import os
 import sys
@@ -8,6 +9,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from PIL import ImageChops  # noqa: E402
 
+from canvas import set_scale  # noqa: E402
 from catalogue import KEY_TYPES, all_images  # noqa: E402
 from window import body_shape  # noqa: E402
 
@@ -40,16 +42,31 @@ def main():
     check_key_types()
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(REPO, "modules", "img", "skin1")
     images = all_images()
-    for path, size, painter, _why in images:
-        canvas = painter(size)
-        if canvas.size != size:
-            raise SystemExit(f"{path}: drawn {canvas.size}, expected {size}")
-        if path in WINDOW_LAYERS:
-            check_silhouette(path, canvas)
-        target = os.path.join(out_dir, path)
-        os.makedirs(os.path.dirname(target), exist_ok=True)
-        canvas.save(target)
-    print(f"{len(images)} images in {out_dir}")
+    for scale in SCALES:
+        set_scale(scale)
+        for path, size, painter, _why in images:
+            draw(out_dir, path, size, painter, scale)
+    print(f"{len(images)} images at {len(SCALES)} scales in {out_dir}")
+
+
+# The scales drawn: Qt takes the 2x picture at every factor above 1 and scales it down.
+SCALES = (1, 2)
+
+
+def scaled_path(path, scale):
+    return path if scale == 1 else path[:-len(".png")] + f"@{scale}x.png"
+
+
+def draw(out_dir, path, size, painter, scale):
+    canvas = painter(size)
+    pixels = (size[0] * scale, size[1] * scale)
+    if canvas.size != size or canvas.img.size != pixels:
+        raise SystemExit(f"{path}: drawn {canvas.size} in {canvas.img.size}, expected {size} in {pixels}")
+    if path in WINDOW_LAYERS:
+        check_silhouette(path, canvas)
+    target = os.path.join(out_dir, scaled_path(path, scale))
+    os.makedirs(os.path.dirname(target), exist_ok=True)
+    canvas.save(target)
 
 
 if __name__ == "__main__":

@@ -2,7 +2,7 @@
 
 from PIL import ImageChops, ImageFilter
 
-from canvas import Canvas, Shape, font, vertical_gradient
+from canvas import Canvas, Shape, font, px, vertical_gradient
 from parts import glass_plate
 import layout as L
 import theme as t
@@ -27,7 +27,7 @@ def _dot_grid(c, pitch):
     for y in range(pitch // 2, h, pitch):
         alpha = int(20 * (1 - y / h))
         for x in range(pitch // 2, w, pitch):
-            dots.img.putpixel((x, y), (120, 150, 175, alpha))
+            dots.dot(x, y, (120, 150, 175, alpha))
     c.img.alpha_composite(dots.img)
 
 
@@ -72,7 +72,7 @@ def _model_mark(c, x, y):
     """The model name as a large outlined watermark in the page's empty lower corner."""
     layer = Canvas(*c.size)
     solid = layer.text((x, y), "Z9", font(96), (255, 255, 255, 255), anchor="rs")
-    outline = ImageChops.subtract(solid, solid.filter(ImageFilter.MinFilter(3)))
+    outline = ImageChops.subtract(solid, solid.filter(ImageFilter.MinFilter(2 * px(1) + 1)))
     c.paint(outline, t.with_alpha(t.STEEL_LIGHT, 70))
     c.hline_fading(x - 260, x, y + 8, t.with_alpha(t.CYAN_DIM, 160), 80)
 

@@ -6,9 +6,9 @@ Everything outside it stays fully transparent so the desktop shows around the wi
 
 import math
 
-from PIL import ImageChops, ImageFilter
+from PIL import ImageChops
 
-from canvas import Canvas, Shape, font, vertical_gradient
+from canvas import Canvas, Shape, font, text_length, vertical_gradient
 from parts import glass_plate
 import icons
 import layout as L
@@ -52,7 +52,7 @@ def _top_light(c):
     w, h = c.size
     glow = Canvas(w, h)
     glow.fill(Shape.ellipse(w / 2, -40, 360, 150), (0, 150, 175, 40))
-    glow.img = glow.img.filter(ImageFilter.GaussianBlur(60))
+    glow.blur(60)
     c.img.alpha_composite(glow.img)
 
 
@@ -153,7 +153,7 @@ def logo(size, hot):
     w, h = size
     c = Canvas(w, h)
     name, fnt, spacing, gap, emblem_w = "KORVANE", font(13), 3, 8, 16
-    text_w = sum(fnt.getlength(ch) for ch in name) + spacing * (len(name) - 1)
+    text_w = sum(text_length(fnt, ch) for ch in name) + spacing * (len(name) - 1)
     x = round((w - emblem_w - gap - text_w) / 2)
     top, bottom = 3, h - 3
     mid = (top + bottom) / 2

@@ -70,6 +70,8 @@ Item {
     Text {
         id: keyLabel
         objectName: "keyLabel"
+        // The key item names itself for a screen reader.
+        Accessible.ignored: true
         readonly property bool isSmall: keyCap.legend !== ""
         x: isSmall ? 4 : (keyCap.width - width) / 2
         // The cap's top face sits a pixel above its middle: its skirt shows more at the bottom.
@@ -83,6 +85,7 @@ Item {
 
     Text {
         objectName: "keyLegend"
+        Accessible.ignored: true
         visible: keyCap.legend !== ""
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom

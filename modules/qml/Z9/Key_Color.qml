@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 
 // One key of the lighting picture: its cap. Its label, in the preview's colour, is drawn by the
 // picture's label layer, where it lies.
@@ -18,12 +19,17 @@ Item {
     width: cap.width
     height: cap.height
 
+    Accessible.role: Accessible.ListItem
+    Accessible.name: name
+    Accessible.selected: showsFrame
+
     KeyCap {
         id: cap
         keyType: key.keyType
         label: key.name
         labelShown: false
-        opaqueFace: true
+        // The edge is cut from the 1x picture; a screen that scales draws the whole 2x cap.
+        opaqueFace: key.Screen.devicePixelRatio <= 1
         frameOpacity: key.showsFrame ? 1 : 0
     }
 }

@@ -23,6 +23,10 @@ KeyCap {
     readonly property bool isPending: storedCode !== null && (keyCode0 !== storedCode[0] || keyCode1 !== storedCode[1]
                                                               || keyCode2 !== storedCode[2] || keyCode3 !== storedCode[3])
     property bool isSelect: false
+    // The arrow keys walked to it.
+    property bool isCursor: false
+    // A screen reader reads the key's label and, when it was given another, what it does now.
+    readonly property string accessibleName: legend !== "" ? name + ": " + legend : name
     property Item dragSpace: parent
     property point dragPos: Qt.point(0, 0)
     readonly property bool isPressed: keyMouse.pressed
@@ -55,7 +59,12 @@ KeyCap {
     legend: isDefault ? "" : KeyCodes.legend(code(), id => Scene.keyCodeString ? Scene.keyCodeString.keycodeTostr(id) : "")
     isLegendPending: isPending
     labelColor: isDefault ? Scene.globalSetting_color_enable : Scene.globalSetting_color
-    frameOpacity: (keyMouse.containsMouse || isSelect) ? 1.0 : (isDefault ? 0 : 0.5)
+    frameOpacity: (keyMouse.containsMouse || isSelect || isCursor) ? 1.0 : (isDefault ? 0 : 0.5)
+
+    Accessible.role: Accessible.ListItem
+    Accessible.name: accessibleName
+    Accessible.selected: isSelect
+    Accessible.onPressAction: key.keyClicked(key)
 
     MouseArea {
         id: keyMouse

@@ -95,6 +95,7 @@ Item {
     function detectKeyboard(isDown, usbCode) {
         macroSlot.call("detectKeyboard", [isDown, usbCode])
         colorSlot.call("detectKeyboard", [isDown, usbCode])
+        keydefineSlot.call("detectKeyboard", [isDown, usbCode])
     }
 
     function detectMouse(isDown, brixCode, x, y) {

@@ -12,6 +12,17 @@ Item {
     // Label string index of each entry: KEY, MACRO, COLOR, BACKLIGHTING.
     readonly property var labelStrings: [74, 75, 76, 86]
 
+    // A click on an entry: its page shows, or hides when it was showing.
+    function choose(index) {
+        currentIndex = currentIndex === index ? -1 : index
+        funcClicked(currentIndex)
+    }
+
+    // Up and Down move the focus along the entries.
+    function focusEntry(index) {
+        FocusChain.focusInside(entryRepeater.itemAt(Math.max(0, Math.min(entries.count - 1, index))))
+    }
+
     function translateStrings() {
         for (let i = 0; i < entries.count; ++i)
             entries.setProperty(i, "textX", Scene.globalSetting_stringList[labelStrings[i]])
@@ -31,7 +42,10 @@ Item {
     Column {
         id: column
         spacing: 6
+        Accessible.role: Accessible.MenuBar
+        Accessible.name: Scene.sceneTexts.functions
         Repeater {
+            id: entryRepeater
             model: entries
             Image {
                 id: entry
@@ -47,6 +61,7 @@ Item {
                     width: parent.width - 16
                     horizontalAlignment: Text.AlignHCenter
                     elide: Text.ElideRight
+                    Accessible.ignored: true
                     text: entry.textX
                     font.family: Scene.globalSetting_fontFamily
                     font.pixelSize: Scene.globalSetting_size + 1
@@ -62,10 +77,17 @@ Item {
                     id: entryMouse
                     anchors.fill: parent
                     hoverEnabled: true
-                    onClicked: {
-                        menuFunc.currentIndex = menuFunc.currentIndex === entry.index ? -1 : entry.index // qmllint disable unqualified
-                        menuFunc.funcClicked(menuFunc.currentIndex)
-                    }
+                    onClicked: menuFunc.choose(entry.index) // qmllint disable unqualified
+                }
+                FocusTarget {
+                    objectName: "focusTarget"
+                    role: Accessible.MenuItem
+                    name: entry.textX
+                    checkable: true
+                    checked: menuFunc.currentIndex === entry.index // qmllint disable unqualified
+                    onActivated: menuFunc.choose(entry.index) // qmllint disable unqualified
+                    Keys.onDownPressed: menuFunc.focusEntry(entry.index + 1) // qmllint disable unqualified
+                    Keys.onUpPressed: menuFunc.focusEntry(entry.index - 1) // qmllint disable unqualified
                 }
             }
         }

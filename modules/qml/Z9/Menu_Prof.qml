@@ -19,6 +19,32 @@ Image {
     signal switchRequested(int index)
     signal reloadRequested(int action, int profile)
 
+    // A left click on an entry: the keyboard switches to that profile.
+    function choose(index) {
+        if (index !== currentIndex)
+            switchRequested(index)
+    }
+
+    function focusEntry(index) {
+        FocusChain.focusInside(profileRepeater.itemAt(Math.max(0, Math.min(5, index))))
+    }
+
+    // The context menu from the keyboard opens at the entry's middle and takes the focus.
+    function openContextMenuFromKeys(profile) {
+        const entry = profileRepeater.itemAt(profile)
+        openContextMenu(profile, entry.width / 2, entry.height / 2)
+        FocusChain.modalRoot = contextMenu
+        focusContextEntry(0)
+    }
+
+    function focusContextEntry(index) {
+        FocusChain.focusInside(contextRepeater.itemAt((index + contextEntries.count) % contextEntries.count))
+    }
+
+    function profileName(index) {
+        return "P" + String(index + 1).padStart(2, "0")
+    }
+
     function select(index) {
         currentIndex = index
         profileSelected(index)
@@ -39,6 +65,11 @@ Image {
     }
 
     function closeContextMenu() {
+        // A menu opened from the keyboard gives the focus back to its entry.
+        if (FocusChain.modalRoot === contextMenu) {
+            FocusChain.modalRoot = null
+            focusEntry(contextProfile)
+        }
         contextFadeIn.stop()
         contextFadeOut.restart()
     }
@@ -75,7 +106,10 @@ Image {
         x: (menuProf.width - 48) / 2
         y: menuProf.entryTop
         spacing: menuProf.entryPitch - 25
+        Accessible.role: Accessible.List
+        Accessible.name: Scene.sceneTexts.profiles
         Repeater {
+            id: profileRepeater
             model: 6
             Item {
                 id: profileEntry
@@ -94,7 +128,8 @@ Image {
                 }
                 Text {
                     anchors.centerIn: parent
-                    text: "P" + String(profileEntry.index + 1).padStart(2, "0")
+                    text: menuProf.profileName(profileEntry.index) // qmllint disable unqualified
+                    Accessible.ignored: true
                     font.family: "Arial"
                     font.pixelSize: Scene.globalSetting_size + 1
                     font.bold: true
@@ -107,11 +142,28 @@ Image {
                     hoverEnabled: true
                     acceptedButtons: Qt.LeftButton | Qt.RightButton
                     onClicked: function (mouse) {
-                        if (mouse.button === Qt.RightButton) {
+                        if (mouse.button === Qt.RightButton)
                             menuProf.openContextMenu(profileEntry.index, mouse.x, mouse.y)
-                        } else if (profileEntry.index !== menuProf.currentIndex) {
-                            menuProf.switchRequested(profileEntry.index)
-                        }
+                        else
+                            menuProf.choose(profileEntry.index)
+                    }
+                }
+                // Enter or Space switches to the profile; the menu key or Shift+F10 opens its
+                // LOAD, SAVE, RESET and CANCEL.
+                FocusTarget {
+                    objectName: "focusTarget"
+                    role: Accessible.RadioButton
+                    name: Scene.sceneTexts.profile + " " + menuProf.profileName(profileEntry.index) // qmllint disable unqualified
+                    checkable: true
+                    checked: profileEntry.isCurrent
+                    onActivated: menuProf.choose(profileEntry.index) // qmllint disable unqualified
+                    Keys.onDownPressed: menuProf.focusEntry(profileEntry.index + 1) // qmllint disable unqualified
+                    Keys.onUpPressed: menuProf.focusEntry(profileEntry.index - 1) // qmllint disable unqualified
+                    Keys.onMenuPressed: menuProf.openContextMenuFromKeys(profileEntry.index) // qmllint disable unqualified
+                    Keys.onPressed: function (event) {
+                        event.accepted = event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)
+                        if (event.accepted)
+                            menuProf.openContextMenuFromKeys(profileEntry.index) // qmllint disable unqualified
                     }
                 }
             }
@@ -145,6 +197,8 @@ Image {
         visible: false
         opacity: 0
         color: "#E0101418"
+        Accessible.role: Accessible.PopupMenu
+        Accessible.name: Scene.sceneTexts.profile + " " + menuProf.profileName(Math.max(0, menuProf.contextProfile))
         border.width: 1
         border.color: Scene.globalSetting_color
         radius: 2
@@ -154,6 +208,7 @@ Image {
             x: 1
             y: 1
             Repeater {
+                id: contextRepeater
                 model: contextEntries
                 Rectangle {
                     id: contextEntry
@@ -170,6 +225,7 @@ Image {
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         fontSizeMode: Text.HorizontalFit
+                        Accessible.ignored: true
                         minimumPixelSize: 7
                         text: contextEntry.textX
                         font.family: Scene.globalSetting_fontFamily
@@ -182,6 +238,16 @@ Image {
                         anchors.fill: parent
                         hoverEnabled: true
                         onClicked: menuProf.contextAction(contextEntry.index) // qmllint disable unqualified
+                    }
+                    FocusTarget {
+                        objectName: "focusTarget"
+                        role: Accessible.MenuItem
+                        name: contextEntry.textX
+                        markOffset: 0
+                        onActivated: menuProf.contextAction(contextEntry.index) // qmllint disable unqualified
+                        Keys.onDownPressed: menuProf.focusContextEntry(contextEntry.index + 1) // qmllint disable unqualified
+                        Keys.onUpPressed: menuProf.focusContextEntry(contextEntry.index - 1) // qmllint disable unqualified
+                        Keys.onEscapePressed: menuProf.closeContextMenu() // qmllint disable unqualified
                     }
                 }
             }

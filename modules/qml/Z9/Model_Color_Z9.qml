@@ -1,5 +1,7 @@
 import QtQuick
 import modules
+import "../common"
+import "KeyWalk.js" as KeyWalk
 
 // The keyboard picture of the lighting page: one key item per key of the hardware definition,
 // found by creation number, by matrix position and by a point in the picture.
@@ -17,6 +19,19 @@ Item {
     property int pictureHeight: 0
 
     readonly property int cellSize: 20
+
+    // Whether the arrow keys may walk the picture (while painting), and the key they walked to;
+    // Enter or Space paints it.
+    property bool isWalkable: false
+    property int cursorIndex: 0
+    readonly property bool isWalking: walkFocus.activeFocus
+    readonly property var cursorKey: keys_kId[cursorIndex] || null
+    signal keyChosen(var key)
+
+    function walk(dx, dy) {
+        if (cursorKey)
+            cursorIndex = KeyWalk.next(keys_kId, cursorKey, dx, dy).kId
+    }
     property var cells: ({})
 
     width: pictureWidth
@@ -29,6 +44,39 @@ Item {
         width: model.width
         height: model.height
         z: 1
+    }
+
+    FocusTarget {
+        id: walkFocus
+        objectName: "focusTarget"
+        z: 2
+        enabled: model.isWalkable
+        role: Accessible.List
+        name: Scene.sceneTexts.keys
+        description: model.cursorKey ? model.cursorKey.name : ""
+        onActivated: {
+            if (model.cursorKey)
+                model.keyChosen(model.cursorKey)
+        }
+        Keys.onLeftPressed: model.walk(-1, 0)
+        Keys.onRightPressed: model.walk(1, 0)
+        Keys.onUpPressed: model.walk(0, -1)
+        Keys.onDownPressed: model.walk(0, 1)
+    }
+
+    // The walked key's own mark.
+    Rectangle {
+        objectName: "keyCursor"
+        z: 2
+        visible: model.isWalking && model.cursorKey !== null
+        x: model.cursorKey ? model.cursorKey.x - 2 : 0
+        y: model.cursorKey ? model.cursorKey.y - 2 : 0
+        width: model.cursorKey ? model.cursorKey.width + 4 : 0
+        height: model.cursorKey ? model.cursorKey.height + 4 : 0
+        color: "transparent"
+        radius: 3
+        border.width: 2
+        border.color: Scene.globalSetting_color
     }
 
     Component {

@@ -125,6 +125,7 @@ Image {
                 objectName: "_effectList"
                 currentIndex: 0
                 mdItems: effectItems
+                accessibleName: Scene.globalSetting_stringList[86]
             }
         }
         Row {
@@ -137,6 +138,7 @@ Image {
                 id: speedSlider
                 objectName: "speedSlider"
                 currentIndex: 4
+                accessibleName: Scene.globalSetting_stringList[3]
             }
         }
         Row {
@@ -148,6 +150,7 @@ Image {
             Slider {
                 id: brightnessSlider
                 objectName: "brightnessSlider"
+                accessibleName: Scene.globalSetting_stringList[4]
             }
         }
         Row {
@@ -176,6 +179,7 @@ Image {
                 objectName: "_direction"
                 enabled: false
                 currentIndex: 0
+                accessibleName: Scene.globalSetting_stringList[5]
                 textColor: Scene.globalSetting_color_enable
             }
         }
@@ -189,12 +193,14 @@ Image {
             objectName: "resetButton"
             source0: Scene.sourceReset0
             source1: Scene.sourceReset1
+            accessibleName: Scene.globalSetting_stringList[77]
             onClicked: page.pageReset()
         }
         Button_2state {
             objectName: "applyButton"
             source0: Scene.sourceApply0
             source1: Scene.sourceApply1
+            accessibleName: Scene.sceneTexts.apply
             onClicked: page.pageApply()
             PendingMark { shown: page.hasPendingEdits }
         }

@@ -197,6 +197,13 @@ Image {
             setPicture(n, values)
     }
 
+    // Enter on a key of the picture paints it alone, as a click on it does.
+    function paintKey(chosen) {
+        for (const key of _model.keys_kId)
+            key.isSelect = key === chosen
+        paintSelectedKeys()
+    }
+
     // Like its button, apply needs an effect or a picture to send.
     function apply() {
         if (!canSend)
@@ -301,6 +308,8 @@ Image {
                 id: _model
                 objectName: "_model"
                 controller: _eft_Ctrl
+                isWalkable: paintMouse.enabled
+                onKeyChosen: function (key) { page.paintKey(key) }
             }
         }
 
@@ -371,6 +380,7 @@ Image {
         y: 15
         z: 3
         mdItems: menu1Items
+        accessibleName: Scene.globalSetting_stringList[1]
         onListElementClicked: function (index) {
             page.selectEffect(index, -1)
             page.preview()
@@ -385,6 +395,7 @@ Image {
         z: 2
         visible: _menu1.currentIndex === 0
         mdItems: paintingItems
+        accessibleName: Scene.globalSetting_stringList[6]
         onListElementClicked: page.preview()
     }
 
@@ -396,6 +407,7 @@ Image {
         z: 2
         visible: _menu1.currentIndex === 1
         mdItems: effectItems
+        accessibleName: Scene.globalSetting_stringList[7]
         onListElementClicked: page.preview()
     }
 
@@ -407,6 +419,7 @@ Image {
             objectName: "resetButton"
             source0: Scene.sourceReset0
             source1: Scene.sourceReset1
+            accessibleName: Scene.globalSetting_stringList[77]
             enabled: page.canSend
             onClicked: page.reset()
         }
@@ -414,6 +427,7 @@ Image {
             objectName: "applyButton"
             source0: Scene.sourceApply0
             source1: Scene.sourceApply1
+            accessibleName: Scene.sceneTexts.apply
             enabled: page.canSend
             onClicked: page.apply()
             PendingMark { shown: page.hasPendingEdits }
@@ -438,6 +452,7 @@ Image {
             id: speedSlider
             objectName: "speedSlider"
             x: 96
+            accessibleName: Scene.globalSetting_stringList[3]
             enabled: page.usesSpeed
             opacity: enabled ? 1 : 0.2
         }
@@ -453,6 +468,7 @@ Image {
             id: brightnessSlider
             objectName: "brightnessSlider"
             x: 366
+            accessibleName: Scene.globalSetting_stringList[4]
             enabled: page.canSend
             opacity: enabled ? 1 : 0.2
         }
@@ -510,6 +526,7 @@ Image {
             x: 630
             y: 8
             enabled: page.usesDirection
+            accessibleName: Scene.globalSetting_stringList[5]
             opacity: enabled ? 1 : 0.2
             textColor: Scene.globalSetting_color_enable
             onWheelClicked: page.preview()

@@ -285,16 +285,33 @@ Image {
 
     // Every release of a key is a drop on the selected key, a plain click included.
     function dropKey(source) {
-        const target = selectedKey()
         const under = inputsUnder(source.dragPos)
         for (const input of [_menu2_0].concat(comboInputs))
             input.isIn = false
+        putKey(under, source.keyCode_Default)
+    }
+
+    // A key typed while an input holds the focus goes into it, as a key dropped on it would. It
+    // counts on its release, so Shift+Tab leaves the input without putting Shift into it; Tab
+    // itself only leaves.
+    function detectKeyboard(isDown, usbCode) {
+        const listening = comboInputs.concat([_menu2_0]).filter(input => input.visible && input.isListening)
+        if (!isDown && usbCode !== tabUsage && controls.enabled)
+            putKey(listening, [KeyCodes.kindKey, 0, usbCode, 0])
+    }
+
+    readonly property int tabUsage: 0x2B
+
+    // The selected key gets the key whose factory code is `code` through the inputs `under`: the
+    // KEYBOARD input, or slots of the combination.
+    function putKey(under, code) {
+        const target = selectedKey()
         if (!target || under.length === 0)
             return
-        const id = source.keyCode_Default[2]
+        const id = code[2]
         if (under[0] === _menu2_0) {
             releaseMacroSlot(target)
-            target.setCode(source.keyCode_Default)
+            target.setCode(code)
             _menu2_0.setKeycodeUSB(id)
             return
         }
@@ -419,6 +436,7 @@ Image {
             x: 140
             y: 15
             mdItems: menuModel
+            accessibleName: Scene.globalSetting_stringList[1]
             onListElementClicked: function (index) { page.clearSecondLevel() }
         }
 
@@ -428,6 +446,7 @@ Image {
             x: _menu1.x + _menu1.width + 20
             y: 15
             visible: _menu1.currentIndex === 0
+            accessibleName: Scene.sceneTexts.keyInput
             onClearKey: page.clearInput(0)
         }
 
@@ -438,6 +457,7 @@ Image {
             y: 15
             visible: _menu1.currentIndex === 1
             mdItems: mediaModel
+            accessibleName: Scene.globalSetting_stringList[48]
             onListElementClicked: function (index) { page.chooseMedia(index) }
         }
 
@@ -447,6 +467,7 @@ Image {
             x: _menu2_0.x + 0 * (width + 10)
             y: 15
             visible: _menu1.currentIndex === 2
+            accessibleName: Scene.sceneTexts.keyInput + " 1"
             onClearKey: page.clearInput(1)
         }
 
@@ -456,6 +477,7 @@ Image {
             x: _menu2_0.x + 1 * (width + 10)
             y: 15
             visible: _menu1.currentIndex === 2
+            accessibleName: Scene.sceneTexts.keyInput + " 2"
             onClearKey: page.clearInput(2)
         }
 
@@ -465,6 +487,7 @@ Image {
             x: _menu2_0.x + 2 * (width + 10)
             y: 15
             visible: _menu1.currentIndex === 2
+            accessibleName: Scene.sceneTexts.keyInput + " 3"
             onClearKey: page.clearInput(3)
         }
 
@@ -475,6 +498,7 @@ Image {
             y: 15
             visible: _menu1.currentIndex === 3
             mdItems: macroModel
+            accessibleName: Scene.globalSetting_stringList[50]
             onRequestToUpdateList: page.refreshMacroList()
             onListElementClicked: function (index) { page.chooseMacro(index) }
         }
@@ -492,6 +516,7 @@ Image {
             y: buttonFrame.y + 4
             source0: Scene.sourceReset0
             source1: Scene.sourceReset1
+            accessibleName: Scene.globalSetting_stringList[77]
             onClicked: page.resetKey()
         }
 
@@ -501,6 +526,7 @@ Image {
             y: buttonFrame.y + 4
             source0: Scene.sourceApply0
             source1: Scene.sourceApply1
+            accessibleName: Scene.sceneTexts.apply
             onClicked: page.applyKeys()
             PendingMark { shown: page.hasPendingEdits }
         }
@@ -522,6 +548,7 @@ Image {
         Text {
             id: gamingModeText
             objectName: "gamingModeText"
+            Accessible.ignored: true
             anchors.left: gamingModeBox.right
             anchors.leftMargin: 6
             anchors.verticalCenter: parent.verticalCenter
@@ -536,6 +563,14 @@ Image {
             anchors.fill: parent
             hoverEnabled: true
             onClicked: page.toggleGamingMode()
+        }
+        FocusTarget {
+            objectName: "focusTarget"
+            role: Accessible.CheckBox
+            name: gamingModeText.text
+            checkable: true
+            checked: page.isGamingMode
+            onActivated: page.toggleGamingMode()
         }
     }
 

@@ -93,7 +93,16 @@ Item {
         return index >= 0 && index < actionModel.count ? lineAt(index) : undefined
     }
 
+    // The key (usage id) whose press armed the capture from the keyboard: its own press and release
+    // are not the key wanted.
+    property int armingKey: 0
+
     function detectKeyboard(isDown, usbCode) {
+        if (armingKey !== 0 && usbCode === armingKey) {
+            if (!isDown)
+                armingKey = 0
+            return
+        }
         const name = Scene.keyCodeString.keycodeTostr(usbCode)
         if (name === undefined)
             return
@@ -174,9 +183,14 @@ Item {
         isRecordStart = getCurrentMacroName() !== undefined
     }
 
+    // Stop goes off once recording stops: the focus goes back to record (a record button that
+    // goes off hands it on to stop, the control after it).
     function stopRecording() {
+        const hadFocus = recordPair.second.hasFocus
         isRecordStart = false
         save()
+        if (hadFocus)
+            recordPair.first.takeFocus()
     }
 
     function deleteLine() {
@@ -203,9 +217,20 @@ Item {
     }
 
     function toggleKeyCapture() {
+        armingKey = 0
         capturedKeycode = 0
         capturedName = ""
         isSelectKey = !isSelectKey
+    }
+
+    // Space, Enter and keypad Enter arm the capture as a click does; the key listener reports the
+    // same key too, which is not the one to capture.
+    readonly property var armingUsages: ({ [Qt.Key_Space]: 0x2C, [Qt.Key_Return]: 0x28, [Qt.Key_Enter]: 0x58 })
+
+    function toggleKeyCaptureByKey(key) {
+        toggleKeyCapture()
+        if (isSelectKey)
+            armingKey = armingUsages[key]
     }
 
     function addCapturedKey() {
@@ -259,6 +284,7 @@ Item {
         enabled: !page.isRecordStart
         opacity: enabled ? 1.0 : 0.5
         mdItems: macroModel
+        accessibleName: Scene.globalSetting_stringList[44]
         onListElementClicked: page.refreshMacroActions()
     }
 
@@ -268,11 +294,13 @@ Item {
         first.objectName: "macroAdd"
         first.source0: Scene.sourceAdd0
         first.source1: Scene.sourceAdd1
+        first.accessibleName: Scene.sceneTexts.add
         first.enabled: !page.isRecordStart
         onFirstClicked: page.addMacro()
         second.objectName: "macroDelete"
         second.source0: Scene.sourceDelete0
         second.source1: Scene.sourceDelete1
+        second.accessibleName: Scene.globalSetting_stringList[80]
         second.enabled: page.hasMacro && !page.isRecordStart
         onSecondClicked: page.deleteMacro()
     }
@@ -311,19 +339,23 @@ Item {
         x: 468
         y: 55
         mdItems: actionModel
+        accessibleName: Scene.globalSetting_stringList[45]
     }
 
     ButtonPair {
+        id: recordPair
         x: actionList.x + (actionList.width - width) / 2
         y: actionList.y + actionList.height + 8
         first.objectName: "record"
         first.source0: Scene.sourceRecord0
         first.source1: Scene.sourceRecord1
+        first.accessibleName: Scene.sceneTexts.record
         first.enabled: page.hasMacro && !page.isRecordStart
         onFirstClicked: page.startRecording()
         second.objectName: "stop"
         second.source0: Scene.sourceStop0
         second.source1: Scene.sourceStop1
+        second.accessibleName: Scene.sceneTexts.stop
         second.enabled: page.isRecordStart
         onSecondClicked: page.stopRecording()
     }
@@ -348,6 +380,7 @@ Item {
                 objectName: modelData.name
                 source0: modelData.icon0
                 source1: modelData.icon1
+                accessibleName: Scene.globalSetting_stringList[modelData.hint]
                 enabled: modelData.name === "editPaste" ? page.scrapbook !== "" && page.hasMacro
                                                         : page.hasLine
                 onClicked: {
@@ -415,6 +448,23 @@ Item {
             hoverEnabled: true
             onClicked: page.toggleKeyCapture()
         }
+
+        // While it waits for a key it takes Tab too: Tab is a key a macro may want.
+        FocusTarget {
+            objectName: "focusTarget"
+            name: Scene.sceneTexts.keyCapture
+            description: page.capturedName
+            checkable: true
+            checked: page.isSelectKey
+            activatesOnKeys: false
+            holdsTab: page.isSelectKey
+            onActivated: page.toggleKeyCapture()
+            Keys.onPressed: function (event) {
+                event.accepted = page.armingUsages[event.key] !== undefined && !event.isAutoRepeat
+                if (event.accepted)
+                    page.toggleKeyCaptureByKey(event.key)
+            }
+        }
     }
 
     Button_2state {
@@ -423,6 +473,7 @@ Item {
         y: keyCapture.y + (keyCapture.height - height) / 2
         source0: Scene.sourceAdd0
         source1: Scene.sourceAdd1
+        accessibleName: Scene.sceneTexts.addKey
         enabled: page.hasMacro && page.capturedKeycode !== 0
         onClicked: page.addCapturedKey()
     }
@@ -446,8 +497,10 @@ Item {
                 border.width: 1
                 border.color: delayInput.activeFocus ? Scene.globalSetting_color : Scene.globalSetting_color_enable
             }
-            TextInput {
+            FocusInput {
                 id: delayInput
+                accessibleName: Scene.sceneTexts.delay
+                markOffset: 3
                 objectName: "delayInput"
                 anchors.fill: parent
                 anchors.margins: 3
@@ -483,6 +536,7 @@ Item {
         y: delayField.y + (delayField.height - height) / 2
         source0: Scene.sourceAdd0
         source1: Scene.sourceAdd1
+        accessibleName: Scene.sceneTexts.addDelay
         enabled: page.hasMacro && page.delayValue > 0
         onClicked: page.addDelay()
     }

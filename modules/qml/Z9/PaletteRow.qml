@@ -9,10 +9,24 @@ Row {
     property int currentIndex: 0
     signal slotClicked(int index)
 
+    // A click on a slot, or on LOOP (7).
+    function choose(index) {
+        currentIndex = index
+        slotClicked(index)
+    }
+
     spacing: 8
 
     Image {
         source: Scene.sourcePaletteIndex
+        // The arrow keys choose a slot.
+        FocusTarget {
+            objectName: "focusTarget"
+            role: Accessible.Grouping
+            name: Scene.globalSetting_stringList[35]
+            Keys.onRightPressed: row.choose(Math.min(6, Math.max(0, row.currentIndex + 1)))
+            Keys.onLeftPressed: row.choose(Math.max(0, Math.min(6, row.currentIndex - 1)))
+        }
         Row {
             x: 1
             y: 1
@@ -31,12 +45,15 @@ Row {
                     color: Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255, 1)
                     border.width: row.currentIndex === index ? 2 : 0 // qmllint disable unqualified
                     border.color: Scene.globalSetting_color
+                    Accessible.role: Accessible.RadioButton
+                    Accessible.name: Scene.globalSetting_stringList[35] + " " + (index + 1)
+                    Accessible.description: rgb.join(", ")
+                    Accessible.checkable: true
+                    Accessible.checked: row.currentIndex === index // qmllint disable unqualified
+                    Accessible.onPressAction: row.choose(slot.index) // qmllint disable unqualified
                     MouseArea {
                         anchors.fill: parent
-                        onClicked: {
-                            row.currentIndex = slot.index // qmllint disable unqualified
-                            row.slotClicked(slot.index)
-                        }
+                        onClicked: row.choose(slot.index) // qmllint disable unqualified
                     }
                 }
             }
@@ -59,6 +76,7 @@ Row {
             anchors.leftMargin: 4
             anchors.verticalCenter: parent.verticalCenter
             text: Scene.globalSetting_stringList[2]
+            Accessible.ignored: true
             font.family: Scene.globalSetting_fontFamily
             font.pixelSize: Scene.globalSetting_size
             font.bold: true
@@ -68,10 +86,15 @@ Row {
             id: loopMouse
             anchors.fill: parent
             hoverEnabled: true
-            onClicked: {
-                row.currentIndex = 7
-                row.slotClicked(7)
-            }
+            onClicked: row.choose(7)
+        }
+        FocusTarget {
+            objectName: "loopFocus"
+            role: Accessible.CheckBox
+            name: loopText.text
+            checkable: true
+            checked: row.currentIndex === 7
+            onActivated: row.choose(7)
         }
     }
 }

@@ -59,6 +59,7 @@ Item {
                 id: soundList
                 objectName: "soundList"
                 mdItems: controls.page.soundModel
+                accessibleName: Scene.globalSetting_stringList[27]
                 onListElementClicked: function (index) {
                     controls.page.soundIndex = index
                     controls.page.setSound(index)
@@ -72,6 +73,7 @@ Item {
                 id: animationList
                 objectName: "animationList"
                 mdItems: controls.page.animationModel
+                accessibleName: Scene.globalSetting_stringList[28]
                 onListElementClicked: function (index) {
                     controls.page.animationIndex = index
                     controls.page.setAnimation(index)
@@ -85,6 +87,7 @@ Item {
                 id: languageList
                 objectName: "languageList"
                 mdItems: controls.page.languageModel
+                accessibleName: Scene.globalSetting_stringList[29]
                 onListElementClicked: function (index) {
                     controls.page.languageIndex = index
                     controls.page.setLanguage(index)
@@ -120,6 +123,14 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     onClicked: controls.page.toggleCustomBackground()
+                }
+                FocusTarget {
+                    objectName: "focusTarget"
+                    role: Accessible.CheckBox
+                    name: Scene.globalSetting_stringList[30]
+                    checkable: true
+                    checked: controls.page.isCustomBackground
+                    onActivated: controls.page.toggleCustomBackground()
                 }
             }
         }
@@ -172,6 +183,12 @@ Item {
                         width: 19
                         height: 19
                         color: Qt.rgba(r / 255, g / 255, b / 255, 1)
+                        Accessible.role: Accessible.RadioButton
+                        Accessible.name: Scene.globalSetting_stringList[35] + " " + (index + 1)
+                        Accessible.description: r + ", " + g + ", " + b
+                        Accessible.checkable: true
+                        Accessible.checked: controls.page.swatchIndex === index // qmllint disable unqualified
+                        Accessible.onPressAction: controls.page.selectSwatch(swatch.index) // qmllint disable unqualified
                         // Qt 6.4's lint cannot see this document's ids from a delegate;
                         // the lines that use them say so.
                         border.width: controls.page.swatchIndex === index ? 2 : 0 // qmllint disable unqualified
@@ -183,6 +200,16 @@ Item {
                     }
                 }
             }
+        }
+
+        // The arrow keys choose a swatch.
+        FocusTarget {
+            objectName: "swatchFocus"
+            anchors.fill: swatchFrame
+            role: Accessible.Grouping
+            name: Scene.globalSetting_stringList[35]
+            Keys.onRightPressed: controls.page.selectSwatch(Math.min(controls.page.swatchCount - 1, controls.page.swatchIndex + 1))
+            Keys.onLeftPressed: controls.page.selectSwatch(Math.max(0, controls.page.swatchIndex - 1))
         }
 
         ColorStrip {
@@ -222,6 +249,7 @@ Item {
             x: 97
             y: 130
             minIndex: 0
+            accessibleName: Scene.globalSetting_stringList[36]
             onSliderClicked: function (index) { controls.page.setBrightnessLevel(index) }
         }
     }
@@ -256,12 +284,14 @@ Item {
             objectName: "resetButton"
             source0: Scene.sourceReset0
             source1: Scene.sourceReset1
+            accessibleName: Scene.globalSetting_stringList[77]
             onClicked: controls.page.reset()
         }
         Button_2state {
             objectName: "applyButton"
             source0: Scene.sourceApply0
             source1: Scene.sourceApply1
+            accessibleName: Scene.sceneTexts.apply
             onClicked: controls.page.apply()
         }
     }

@@ -58,6 +58,11 @@ Item {
     // inside the bar's right edge.
     Item {
         id: indicator
+        objectName: "connectionState"
+        property bool isConnected: false
+        property string version: ""
+        Accessible.role: Accessible.StatusBar
+        Accessible.name: isConnected ? Scene.sceneTexts.connected + " " + version : Scene.sceneTexts.notConnected
         anchors.right: container.right
         anchors.rightMargin: 10
         width: light.width + 3 + stateText.width
@@ -80,6 +85,7 @@ Item {
             anchors.leftMargin: 3
             anchors.verticalCenter: light.verticalCenter
             text: "-----"
+            Accessible.ignored: true
             font.family: "Consolas"
             font.pixelSize: 10
             color: Scene.globalSetting_color_enable
@@ -88,6 +94,8 @@ Item {
 
     // Whether a keyboard is connected, and its firmware version.
     function showFwState(_fwState, _ver) {
+        indicator.isConnected = _fwState
+        indicator.version = _ver
         light.color = _fwState ? "#00FF00" : "#FF0000"
         stateText.text = _fwState ? _ver : "-----"
     }

@@ -7,6 +7,10 @@ Item {
     property bool isGlobalSettingSelect: false
     signal btnClicked(int btnIndex)
 
+    function focusSettingButton() {
+        settingFocus.forceActiveFocus()
+    }
+
     width: container.width + 16
     height: container.height + 16
 
@@ -21,14 +25,23 @@ Item {
             x: 5
             y: -3
             source: (menuUp.isGlobalSettingSelect || settingMouse.containsMouse) ? Scene.sourceAS1 : Scene.sourceAS0
+            function click() {
+                Scene.ui_View.playMedia_Index(2)
+                menuUp.btnClicked(0)
+            }
             MouseArea {
                 id: settingMouse
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: {
-                    Scene.ui_View.playMedia_Index(2)
-                    menuUp.btnClicked(0)
-                }
+                onClicked: settingButton.click()
+            }
+            FocusTarget {
+                id: settingFocus
+                objectName: "focusTarget"
+                name: Scene.sceneTexts.settings
+                checkable: true
+                checked: menuUp.isGlobalSettingSelect
+                onActivated: settingButton.click()
             }
         }
 
@@ -39,6 +52,7 @@ Item {
             y: -3
             source0: Scene.sourceAM0
             source1: Scene.sourceAM1
+            accessibleName: Scene.sceneTexts.close
             onClicked: menuUp.btnClicked(1)
         }
     }

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import "../common"
 
 // The question before unapplied edits would be lost: apply them, discard them, or stay. It covers
@@ -13,13 +14,21 @@ Item {
     readonly property int answerCancel: 2
     signal answered(int answer)
 
+    // The control that held the focus before the question, which gets it back after.
+    property Item focusBefore: null
+
     function open() {
+        focusBefore = Window.activeFocusItem
         visible = true
+        FocusChain.modalRoot = box
         box.forceActiveFocus()
     }
 
     function answer(value) {
         visible = false
+        FocusChain.modalRoot = null
+        if (focusBefore)
+            focusBefore.forceActiveFocus()
         answered(value)
     }
 
@@ -46,6 +55,8 @@ Item {
         border.color: Scene.globalSetting_color
         radius: 2
         focus: true
+        Accessible.role: Accessible.Dialog
+        Accessible.name: Scene.sceneTexts.askTitle
         Keys.onReturnPressed: dialog.answer(dialog.answerApply)
         Keys.onEnterPressed: dialog.answer(dialog.answerApply)
         Keys.onEscapePressed: dialog.answer(dialog.answerCancel)

@@ -6,7 +6,19 @@ Image {
     property url source0: ""
     property url source1: ""
     property alias mouse: mouseArea
+    // What a screen reader calls the button.
+    property alias accessibleName: focusTarget.name
+    readonly property bool hasFocus: focusTarget.activeFocus
     signal clicked
+
+    function takeFocus() {
+        focusTarget.forceActiveFocus()
+    }
+
+    function click() {
+        Scene.ui_View.playMedia_Index(4)
+        button.clicked()
+    }
 
     opacity: (!enabled || mouseArea.pressed) ? 0.2 : 1.0
     source: !enabled ? source0 : (mouseArea.containsMouse ? source1 : source0)
@@ -15,9 +27,12 @@ Image {
         id: mouseArea
         anchors.fill: parent
         hoverEnabled: true
-        onClicked: {
-            Scene.ui_View.playMedia_Index(4)
-            button.clicked()
-        }
+        onClicked: button.click()
+    }
+
+    FocusTarget {
+        id: focusTarget
+        objectName: "focusTarget"
+        onActivated: button.click()
     }
 }

@@ -32,6 +32,7 @@ Row {
     component NumberField: Row {
         id: numberField
         property alias label: fieldLabel.text
+        property alias accessibleName: input.accessibleName
         property alias input: input
         // The field lost its focus: its value counts.
         signal focusLeft
@@ -44,12 +45,13 @@ Row {
             font.pixelSize: Scene.globalSetting_size
             font.bold: true
             color: Scene.globalSetting_color
+            Accessible.ignored: true
         }
         Image {
             width: 39
             height: 21
             source: Scene.sourceInputValue
-            TextInput {
+            FocusInput {
                 id: input
                 anchors.fill: parent
                 anchors.margins: 3
@@ -73,7 +75,7 @@ Row {
         }
     }
 
-    NumberField { id: fieldR; objectName: "fieldR"; label: "R "; onFocusLeft: fields.take() }
-    NumberField { id: fieldG; objectName: "fieldG"; label: "G "; onFocusLeft: fields.take() }
-    NumberField { id: fieldB; objectName: "fieldB"; label: "B "; onFocusLeft: fields.take() }
+    NumberField { id: fieldR; objectName: "fieldR"; label: "R "; accessibleName: Scene.sceneTexts.red; onFocusLeft: fields.take() }
+    NumberField { id: fieldG; objectName: "fieldG"; label: "G "; accessibleName: Scene.sceneTexts.green; onFocusLeft: fields.take() }
+    NumberField { id: fieldB; objectName: "fieldB"; label: "B "; accessibleName: Scene.sceneTexts.blue; onFocusLeft: fields.take() }
 }

@@ -8,6 +8,17 @@ Image {
     // A drag across the band is one pick in progress.
     readonly property bool isPicking: stripMouse.pressed
 
+    // Where the arrow keys last picked, along the band; -1 before they did.
+    property real keyPosition: -1
+    // The arrow keys cross the band in 32 steps.
+    readonly property real keyStep: (band.width - 1) / 32
+
+    function stepBy(delta) {
+        keyPosition = Math.max(0, Math.min(band.width - 1, keyPosition < 0 ? 0 : keyPosition + delta * keyStep))
+        const rgb = ColorBand.colorOfStrip(keyPosition, band.width)
+        colorPicked(rgb[0], rgb[1], rgb[2])
+    }
+
     source: Scene.sourcePalette
 
     Rectangle {
@@ -43,5 +54,15 @@ Image {
             if (pressed)
                 pick(mouse.x)
         }
+    }
+
+    FocusTarget {
+        objectName: "focusTarget"
+        role: Accessible.Slider
+        name: Scene.sceneTexts.colorBand
+        Keys.onRightPressed: strip.stepBy(1)
+        Keys.onLeftPressed: strip.stepBy(-1)
+        Accessible.onIncreaseAction: strip.stepBy(1)
+        Accessible.onDecreaseAction: strip.stepBy(-1)
     }
 }

@@ -7,6 +7,10 @@ Rectangle {
     property bool isSelect: false
     property int currentIndex: -1
     readonly property bool isListShown: isSelect || openAnimation.running || closeAnimation.running
+    // What a screen reader calls the list; its header's text when empty.
+    property string accessibleName: ""
+    // The entry that the arrow keys point at while the list is open.
+    property int highlightIndex: -1
     signal listElementClicked(int index)
     signal listOpened
     signal listClosed
@@ -30,7 +34,40 @@ Rectangle {
         }
     }
 
+    // The header's click: the list opens at the chosen entry, or closes.
+    function toggleList() {
+        if (isSelect) {
+            closeList()
+        } else {
+            highlightIndex = currentIndex
+            showList()
+        }
+    }
+
+    function choose(index) {
+        currentIndex = index
+        closeList()
+        listElementClicked(currentIndex)
+    }
+
+    // Up and Down walk the open list (and open a closed one); Enter and Space choose.
+    function step(delta) {
+        if (!isListShown) {
+            toggleList()
+            return
+        }
+        highlightIndex = Math.max(0, Math.min(mdItems.count - 1, highlightIndex + delta))
+    }
+
+    function activate() {
+        if (isListShown && highlightIndex >= 0 && highlightIndex < mdItems.count)
+            choose(highlightIndex)
+        else
+            toggleList()
+    }
+
     function closeList() {
+        highlightIndex = -1
         if (openAnimation.running) {
             openAnimation.complete()
             closeList()
@@ -58,7 +95,22 @@ Rectangle {
         objectName: "header"
         currentText: current.text
         hasCurrent: current.valid
-        onClicked: dropdown.isSelect ? dropdown.closeList() : dropdown.showList()
+        onClicked: dropdown.toggleList()
+    }
+
+    FocusTarget {
+        objectName: "focusTarget"
+        role: Accessible.ComboBox
+        name: dropdown.accessibleName !== "" ? dropdown.accessibleName : header.shownText
+        description: current.text
+        onActivated: dropdown.activate()
+        Keys.onDownPressed: dropdown.step(1)
+        Keys.onUpPressed: dropdown.step(-1)
+        Keys.onEscapePressed: function (event) {
+            event.accepted = dropdown.isListShown
+            if (event.accepted)
+                dropdown.closeList()
+        }
     }
 
     ListView {
@@ -76,7 +128,14 @@ Rectangle {
             id: item
             required property int index
             required property string textX
+            // Qt 6.4's lint cannot see this document's ids from a delegate;
+            // the lines that use them say so.
+            readonly property bool isHighlighted: itemMouse.containsMouse || dropdown.highlightIndex === index // qmllint disable unqualified
             source: Scene.sourceSlider
+            Accessible.role: Accessible.MenuItem
+            Accessible.name: textX
+            Accessible.selected: isHighlighted
+            Accessible.onPressAction: dropdown.choose(item.index) // qmllint disable unqualified
             // An open list lies over other controls: the item is opaque like the header.
             Rectangle {
                 z: -1
@@ -94,19 +153,13 @@ Rectangle {
                 font.family: Scene.globalSetting_fontFamily
                 font.pixelSize: Scene.globalSetting_size
                 font.bold: true
-                color: itemMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
+                color: item.isHighlighted ? Scene.globalSetting_color : Scene.globalSetting_color_enable
             }
             MouseArea {
                 id: itemMouse
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: {
-                    // Qt 6.4's lint cannot see this document's ids from a delegate;
-                    // the lines that use them say so.
-                    dropdown.currentIndex = item.index // qmllint disable unqualified
-                    dropdown.closeList()
-                    dropdown.listElementClicked(dropdown.currentIndex)
-                }
+                onClicked: dropdown.choose(item.index) // qmllint disable unqualified
             }
         }
     }

@@ -5,7 +5,38 @@ Rectangle {
     id: fileList
     property ListModel mdItems: ListModel {}
     property alias lvItems: listView
+    // What a screen reader calls the list.
+    property alias accessibleName: focusTarget.name
+    // Whether the list is a stop of Tab itself, or is walked by a control around it.
+    property alias isTabStop: focusTarget.enabled
     signal listElementClicked(int index)
+
+    // A click on a row: it becomes the selection, or, when it was, nothing is selected.
+    function toggleRow(index) {
+        listView.currentIndex = listView.currentIndex === index ? -1 : index
+        listElementClicked(listView.currentIndex)
+    }
+
+    // Up and Down move the selection a row, from the first one when nothing is selected.
+    function step(delta) {
+        if (mdItems.count === 0)
+            return
+        const from = listView.currentIndex < 0 ? (delta > 0 ? -1 : mdItems.count) : listView.currentIndex
+        const to = Math.max(0, Math.min(mdItems.count - 1, from + delta))
+        if (to === listView.currentIndex)
+            return
+        listView.currentIndex = to
+        listView.positionViewAtIndex(to, ListView.Contain)
+        listElementClicked(to)
+    }
+
+    // Enter or Space on the list acts as a click on its selected row, or selects the first one.
+    function activate() {
+        if (listView.currentIndex >= 0)
+            toggleRow(listView.currentIndex)
+        else
+            step(1)
+    }
 
     width: 151
     height: 200
@@ -39,6 +70,10 @@ Rectangle {
             required property string textX
             required property string textR
             readonly property bool isHighlighted: ListView.isCurrentItem || rowMouse.containsMouse
+            Accessible.role: Accessible.ListItem
+            Accessible.name: textX + " " + textR.trim()
+            Accessible.selected: ListView.isCurrentItem
+            Accessible.onPressAction: fileList.toggleRow(row.index) // qmllint disable unqualified
             // Qt 6.4's lint cannot see this document's ids from a delegate;
             // the lines that use them say so.
             width: listView.width // qmllint disable unqualified
@@ -84,10 +119,7 @@ Rectangle {
                 id: rowMouse
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: {
-                    listView.currentIndex = listView.currentIndex === row.index ? -1 : row.index // qmllint disable unqualified
-                    fileList.listElementClicked(listView.currentIndex)
-                }
+                onClicked: fileList.toggleRow(row.index) // qmllint disable unqualified
             }
         }
     }
@@ -123,5 +155,16 @@ Rectangle {
                     listView.contentY += delta
             }
         }
+    }
+
+    FocusTarget {
+        id: focusTarget
+        objectName: "focusTarget"
+        role: Accessible.List
+        description: listView.currentIndex >= 0 && listView.currentIndex < fileList.mdItems.count
+                     ? fileList.mdItems.get(listView.currentIndex).textX : ""
+        onActivated: fileList.activate()
+        Keys.onDownPressed: fileList.step(1)
+        Keys.onUpPressed: fileList.step(-1)
     }
 }

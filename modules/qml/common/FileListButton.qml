@@ -6,6 +6,10 @@ Rectangle {
     property ListModel mdItems: ListModel {}
     property bool isSelect: false
     readonly property bool isListShown: isSelect || openAnimation.running || closeAnimation.running
+    // What a screen reader calls the list; its header's text when empty.
+    property string accessibleName: ""
+    // The entry chosen when the list opened: Esc goes back to it after the arrows walked the list.
+    property int indexWhenOpened: -1
     signal listElementClicked(int index)
     signal requestToUpdateList
     signal listOpened
@@ -28,6 +32,42 @@ Rectangle {
         } else {
             openAnimation.start()
         }
+    }
+
+    // The header's click: a fresh list opens, or the open one closes.
+    function toggleList() {
+        if (isSelect) {
+            closeList()
+        } else {
+            indexWhenOpened = getCurIndex()
+            requestToUpdateList()
+            showList()
+        }
+    }
+
+    // Up and Down walk the open list (and open a closed one); Enter and Space choose.
+    function step(delta) {
+        if (!isListShown) {
+            toggleList()
+            return
+        }
+        const view = innerList.lvItems
+        view.currentIndex = Math.max(0, Math.min(mdItems.count - 1, view.currentIndex + delta))
+        view.positionViewAtIndex(view.currentIndex, ListView.Contain)
+    }
+
+    function activate() {
+        if (!isListShown) {
+            toggleList()
+            return
+        }
+        closeList()
+        listElementClicked(getCurIndex())
+    }
+
+    function dismiss() {
+        setCurIndex(indexWhenOpened)
+        closeList()
     }
 
     function closeList() {
@@ -57,13 +97,21 @@ Rectangle {
         objectName: "header"
         currentText: current.text
         hasCurrent: current.valid
-        onClicked: {
-            if (fileListButton.isSelect) {
-                fileListButton.closeList()
-            } else {
-                fileListButton.requestToUpdateList()
-                fileListButton.showList()
-            }
+        onClicked: fileListButton.toggleList()
+    }
+
+    FocusTarget {
+        objectName: "focusTarget"
+        role: Accessible.ComboBox
+        name: fileListButton.accessibleName !== "" ? fileListButton.accessibleName : header.shownText
+        description: current.text
+        onActivated: fileListButton.activate()
+        Keys.onDownPressed: fileListButton.step(1)
+        Keys.onUpPressed: fileListButton.step(-1)
+        Keys.onEscapePressed: function (event) {
+            event.accepted = fileListButton.isListShown
+            if (event.accepted)
+                fileListButton.dismiss()
         }
     }
 
@@ -87,6 +135,9 @@ Rectangle {
             id: innerList
             y: -height
             mdItems: fileListButton.mdItems
+            accessibleName: fileListButton.accessibleName
+            // The header above walks it.
+            isTabStop: false
             onListElementClicked: function (index) {
                 fileListButton.closeList()
                 fileListButton.listElementClicked(index)

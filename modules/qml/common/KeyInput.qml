@@ -8,7 +8,16 @@ Rectangle {
     property string keynameDefault: "【 KEYS 】"
     property string keycancel: "╳"
     property bool isIn: false
+    // What a screen reader calls the slot.
+    property alias accessibleName: focusTarget.name
+    // While it holds the focus, the slot takes the key next released on the keyboard.
+    readonly property bool isListening: focusTarget.activeFocus
     signal clearKey
+
+    function clear() {
+        keycodeUSB = -1
+        clearKey()
+    }
 
     function setKeycodeUSB(keycode) {
         const name = Scene.keyCodeString.keycodeTostr(keycode)
@@ -48,9 +57,15 @@ Rectangle {
         id: keyMouse
         anchors.fill: parent
         hoverEnabled: true
-        onClicked: {
-            keyInput.keycodeUSB = -1
-            keyInput.clearKey()
-        }
+        onClicked: keyInput.clear()
+    }
+
+    FocusTarget {
+        id: focusTarget
+        objectName: "focusTarget"
+        role: Accessible.EditableText
+        description: keyInput.keycodeUSB === -1 ? keyInput.keynameDefault : keyInput.keyname
+        // Space and Enter are keys the slot takes.
+        activatesOnKeys: false
     }
 }

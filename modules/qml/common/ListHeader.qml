@@ -6,18 +6,21 @@ Image {
     // Text of the chosen entry; empty while nothing is chosen.
     property string currentText: ""
     property bool hasCurrent: false
+    readonly property string shownText: hasCurrent ? currentText : "【 " + Scene.globalSetting_stringList[1] + " 】"
     signal clicked
 
     source: Scene.sourceSlider
 
     Text {
         objectName: "headerText"
+        // The list's control reads it out.
+        Accessible.ignored: true
         anchors.left: parent.left
         anchors.leftMargin: 10
         anchors.right: arrow.left
         anchors.verticalCenter: parent.verticalCenter
         elide: Text.ElideRight
-        text: header.hasCurrent ? header.currentText : "【 " + Scene.globalSetting_stringList[1] + " 】"
+        text: header.shownText
         font.family: Scene.globalSetting_fontFamily
         font.pixelSize: Scene.globalSetting_size
         font.bold: true
@@ -26,6 +29,7 @@ Image {
 
     Text {
         id: arrow
+        Accessible.ignored: true
         anchors.right: parent.right
         anchors.rightMargin: 10
         anchors.verticalCenter: parent.verticalCenter

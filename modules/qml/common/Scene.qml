@@ -57,7 +57,34 @@ QtObject {
         "rulesAdd": "ADD",
         "rulesRemove": "REMOVE",
         "rulesRecent": "LATELY FOCUSED:",
-        "rulesClose": "CLOSE"
+        "rulesClose": "CLOSE",
+        // Names that a screen reader gives the controls that show a picture instead of a text.
+        "settings": "SETTINGS",
+        "close": "CLOSE",
+        "manual": "USER MANUAL",
+        "functions": "FUNCTIONS",
+        "profiles": "PROFILES",
+        "profile": "PROFILE",
+        "apply": "APPLY",
+        "add": "ADD",
+        "record": "RECORD",
+        "stop": "STOP",
+        "addKey": "ADD THE KEY",
+        "addDelay": "ADD THE DELAY",
+        "delay": "DELAY IN MS",
+        "keyCapture": "CAPTURE A KEY",
+        "keyInput": "KEY",
+        "keys": "KEYBOARD KEYS",
+        "connected": "KEYBOARD CONNECTED: FIRMWARE",
+        "notConnected": "NO KEYBOARD CONNECTED",
+        "red": "RED",
+        "green": "GREEN",
+        "blue": "BLUE",
+        "colorBand": "COLOR BAND",
+        "right": "RIGHT",
+        "left": "LEFT",
+        "up": "UP",
+        "down": "DOWN"
     })
     property var sceneTexts: builtInSceneTexts
     property int skin_No: 1

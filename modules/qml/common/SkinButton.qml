@@ -12,19 +12,25 @@ Image {
         width: parent.width - 8
         horizontalAlignment: Text.AlignHCenter
         elide: Text.ElideRight
+        Accessible.ignored: true
         text: button.label
         font.family: Scene.globalSetting_fontFamily
         font.pixelSize: Scene.globalSetting_size
         font.bold: true
         color: buttonMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
     }
+    function click() {
+        Scene.ui_View.playMedia_Index(4)
+        button.clicked()
+    }
     MouseArea {
         id: buttonMouse
         anchors.fill: parent
         hoverEnabled: true
-        onClicked: {
-            Scene.ui_View.playMedia_Index(4)
-            button.clicked()
-        }
+        onClicked: button.click()
+    }
+    FocusTarget {
+        name: button.label
+        onActivated: button.click()
     }
 }

@@ -5,7 +5,18 @@ Image {
     id: slider
     property int minIndex: 0
     property alias currentIndex: steps.currentIndex
+    // What a screen reader calls the slider.
+    property alias accessibleName: focusTarget.name
     signal sliderClicked(int index)
+
+    // The arrow keys move one step, as a click on the next cell would.
+    function step(delta) {
+        const next = Math.max(minIndex, Math.min(7, currentIndex + delta))
+        if (next === currentIndex)
+            return
+        currentIndex = next
+        sliderClicked(currentIndex)
+    }
 
     function setCurIndex(index) {
         currentIndex = index
@@ -53,5 +64,22 @@ Image {
                 slider.sliderClicked(steps.currentIndex)
             }
         }
+    }
+
+    FocusTarget {
+        id: focusTarget
+        objectName: "focusTarget"
+        role: Accessible.Slider
+        description: slider.currentIndex + " / 7"
+        // The value a screen reader reads and sets.
+        readonly property int value: slider.currentIndex
+        readonly property int minimumValue: slider.minIndex
+        readonly property int maximumValue: 7
+        Keys.onRightPressed: slider.step(1)
+        Keys.onUpPressed: slider.step(1)
+        Keys.onLeftPressed: slider.step(-1)
+        Keys.onDownPressed: slider.step(-1)
+        Accessible.onIncreaseAction: slider.step(1)
+        Accessible.onDecreaseAction: slider.step(-1)
     }
 }

@@ -6,7 +6,18 @@ Item {
     property int currentIndex: 1
     property int textSize: 12
     property color textColor: "#000000"
+    // What a screen reader calls the picker.
+    property alias accessibleName: focusTarget.name
+    // The names of the directions 1 … 4, for a screen reader.
+    readonly property var directionNames: [Scene.sceneTexts.right, Scene.sceneTexts.left, Scene.sceneTexts.up,
+        Scene.sceneTexts.down]
     signal wheelClicked(int index)
+
+    // A click on the cell of that direction.
+    function choose(index) {
+        currentIndex = index
+        wheelClicked(index)
+    }
 
     function setCurIndex(index) {
         currentIndex = index
@@ -34,6 +45,11 @@ Item {
             required property int index
             required property var modelData
             readonly property int direction: index + 1
+            Accessible.role: Accessible.RadioButton
+            Accessible.name: steeringWheel.directionNames[index] // qmllint disable unqualified
+            Accessible.checkable: true
+            Accessible.checked: steeringWheel.currentIndex === direction // qmllint disable unqualified
+            Accessible.onPressAction: steeringWheel.choose(cell.direction) // qmllint disable unqualified
             objectName: "direction" + direction
             x: modelData.cellX
             y: modelData.cellY
@@ -43,6 +59,7 @@ Item {
             Text {
                 anchors.centerIn: parent
                 text: cell.modelData.arrow
+                Accessible.ignored: true
                 font.family: "Arial"
                 font.bold: true
                 font.pixelSize: steeringWheel.textSize // qmllint disable unqualified
@@ -52,11 +69,20 @@ Item {
                 id: cellMouse
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: {
-                    steeringWheel.currentIndex = cell.direction // qmllint disable unqualified
-                    steeringWheel.wheelClicked(cell.direction)
-                }
+                onClicked: steeringWheel.choose(cell.direction) // qmllint disable unqualified
             }
         }
+    }
+
+    // The arrow keys pick the direction they point to.
+    FocusTarget {
+        id: focusTarget
+        objectName: "focusTarget"
+        role: Accessible.Grouping
+        description: steeringWheel.currentIndex >= 1 ? steeringWheel.directionNames[steeringWheel.currentIndex - 1] : ""
+        Keys.onRightPressed: steeringWheel.choose(1)
+        Keys.onLeftPressed: steeringWheel.choose(2)
+        Keys.onUpPressed: steeringWheel.choose(3)
+        Keys.onDownPressed: steeringWheel.choose(4)
     }
 }

@@ -1,0 +1,297 @@
+#!/usr/bin/python3
+"""The tool as a screen reader sees it: korvane-demo on a private accessibility bus, its tree walked
+through AT-SPI in English and in Chinese, and each page's apply button found by its name and
+pressed through its accessibility action, with the virtual keyboard's wire read from the log.
+
+Usage (inside a private X server and D-Bus session, see run-suite): test_screen_reader.py BIN_DIR
+"""
+
+import configparser
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+import pyatspi
+
+BIN_DIR = sys.argv.pop(1)
+WINDOW_TITLE = "Korvane Keyboard 1.0"
+
+# Roles of the controls a user acts on, and of the groups that hold them. The view that holds the
+# whole scene and takes the keys for it is a filler below the window.
+CONTROL_ROLES = {
+    pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
+    pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_SLIDER,
+    pyatspi.ROLE_ENTRY, pyatspi.ROLE_TEXT, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_MENU_BAR,
+    pyatspi.ROLE_POPUP_MENU, pyatspi.ROLE_LINK, pyatspi.ROLE_PANEL, pyatspi.ROLE_STATUS_BAR,
+    pyatspi.ROLE_DIALOG, pyatspi.ROLE_FILLER,
+}
+
+
+def wait_for(condition, seconds=20.0, step=0.1):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        result = condition()
+        if result:
+            return result
+        time.sleep(step)
+    return condition()
+
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def is_shown(node):
+    states = node.getState()
+    return states.contains(pyatspi.STATE_VISIBLE) and states.contains(pyatspi.STATE_SHOWING)
+
+
+def action_names(node):
+    try:
+        action = node.queryAction()
+    except NotImplementedError:
+        return []
+    return [action.getName(i) for i in range(action.nActions)]
+
+
+def is_interactive(node):
+    names = action_names(node)
+    return node.getState().contains(pyatspi.STATE_FOCUSABLE) or any(n != "SetFocus" for n in names)
+
+
+def language_texts(code):
+    """The strings and scene texts of a shipped language file, as the tool reads them."""
+    parser = configparser.ConfigParser(interpolation=None, strict=False)
+    parser.optionxform = str
+    parser.read(os.path.join(BIN_DIR, "modules", "i18n", f"lang_{code}.ini"), encoding="utf-8")
+    strings = {int(k): v.strip('"') for k, v in parser["strings"].items()}
+    return strings, dict(parser["scene"])
+
+
+class Tool:
+    """korvane-demo started from a private copy of the build's program and data."""
+
+    def __init__(self):
+        self.dir = tempfile.mkdtemp(prefix="korvane-a11y-")
+        shutil.copytree(os.path.join(BIN_DIR, "modules"), os.path.join(self.dir, "modules"))
+        shutil.copy(os.path.join(BIN_DIR, "korvane-demo"), self.dir)
+        runtime = os.path.join(self.dir, "runtime")
+        os.mkdir(runtime, 0o700)
+        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   QT_QUICK_BACKEND="software", QT_LOGGING_RULES="korvane.virtualkeyboard.debug=true",
+                   QT_MESSAGE_PATTERN="%{category}: %{message}", ASAN_OPTIONS="detect_leaks=0")
+        self.log_path = os.path.join(self.dir, "tool.log")
+        self.log = open(self.log_path, "w")
+        self.process = subprocess.Popen([os.path.join(self.dir, "korvane-demo")], env=env,
+                                        stdout=self.log, stderr=subprocess.STDOUT)
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(20)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        self.log.close()
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    def frames(self):
+        """The command frames the host sent to the virtual keyboard, in hex, in wire order."""
+        with open(self.log_path, encoding="utf-8", errors="replace") as log:
+            return re.findall(r"korvane\.virtualkeyboard: feature out: ([0-9A-F ]+)", log.read())
+
+    def config_file(self):
+        return os.path.join(self.dir, "modules", "setting", "apConfig.bin")
+
+
+class ScreenReaderTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        ready = wait_for(lambda: subprocess.run(
+            ["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply", "/org/a11y/bus",
+             "org.a11y.Bus.GetAddress"], capture_output=True).returncode == 0)
+        assert ready, "the accessibility bus did not start"
+        cls.addClassCleanup(cls.bus.wait, 10)
+        cls.addClassCleanup(cls.bus.terminate)
+        cls.tool = Tool()
+        cls.addClassCleanup(cls.tool.stop)
+        cls.app = wait_for(cls.find_app, seconds=60)
+        assert cls.app, "the tool did not appear on the accessibility bus"
+        cls.app.set_cache_mask(0)
+        # The opening animation ends with the function menu and the first page in place.
+        assert wait_for(lambda: cls.shown_named("KEYBOARD KEYS"), seconds=60), "the key page did not show"
+
+    @staticmethod
+    def find_app():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is None:
+                continue
+            for j in range(app.childCount):
+                window = app.getChildAtIndex(j)
+                if window is not None and window.name == WINDOW_TITLE:
+                    return app
+        return None
+
+    @classmethod
+    def shown(cls):
+        cls.app.clear_cache()
+        return [node for node in walk(cls.app) if is_shown(node)]
+
+    @classmethod
+    def shown_named(cls, name, role=None):
+        return [node for node in cls.shown()
+                if node.name == name and (role is None or node.getRole() == role)]
+
+    def only(self, name, role):
+        """The one control of that name and role that is shown and can be used now."""
+        def usable():
+            return [n for n in self.shown_named(name, role) if n.getState().contains(pyatspi.STATE_ENABLED)]
+        found = wait_for(usable, seconds=10)
+        self.assertEqual(len(found), 1, f"one usable {role} named {name!r}")
+        return found[0]
+
+    def act(self, node, action="Press"):
+        names = action_names(node)
+        self.assertIn(action, names, f"{node.name!r} offers {action}")
+        node.queryAction().doAction(names.index(action))
+
+    def open_list(self, name):
+        """Opens a drop-down as a screen reader user does: focus from the reader, then Enter."""
+        box = self.only(name, pyatspi.ROLE_COMBO_BOX)
+        box.queryComponent().grabFocus()
+        self.assertTrue(wait_for(lambda: box.getState().contains(pyatspi.STATE_FOCUSED)))
+        window = subprocess.run(["xdotool", "search", "--name", WINDOW_TITLE], capture_output=True,
+                                text=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "Return"], check=True)
+
+    def choose(self, list_name, entry):
+        self.open_list(list_name)
+        self.act(self.only(entry, pyatspi.ROLE_MENU_ITEM))
+
+    def new_frames(self, before, code):
+        """The frames with this command code sent since `before` frames had been."""
+        return [f for f in self.tool.frames()[before:] if f.split()[1] == code]
+
+    # --- the tree ---
+
+    def check_tree(self, expected):
+        nodes = self.shown()
+        window = [n for n in nodes if n.getRole() == pyatspi.ROLE_FRAME]
+        self.assertEqual([w.name for w in window], [WINDOW_TITLE])
+        interactive = [n for n in nodes if is_interactive(n)]
+        self.assertGreater(len(interactive), 100, "the controls and the picture's keys are there")
+        for node in interactive:
+            with self.subTest(role=node.getRoleName(), name=node.name, path=self.path(node)):
+                self.assertNotEqual(node.name.strip(), "")
+                self.assertIn(node.getRole(), CONTROL_ROLES)
+                if node.getRole() == pyatspi.ROLE_FILLER:
+                    self.assertEqual(node.parent.getRole(), pyatspi.ROLE_FRAME, "only the scene's view")
+        for name, role in expected:
+            with self.subTest(expected=name):
+                self.assertTrue(self.shown_named(name, role), f"a {role} named {name!r}")
+
+    def assertStatus(self, prefix):
+        """The connection state, as the bottom bar shows it, with the firmware version."""
+        bars = [n for n in self.shown() if n.getRole() == pyatspi.ROLE_STATUS_BAR]
+        self.assertEqual(len(bars), 1)
+        self.assertTrue(bars[0].name.startswith(prefix), bars[0].name)
+        self.assertRegex(bars[0].name[len(prefix):], r"[0-9]")
+
+    @staticmethod
+    def path(node):
+        steps = []
+        while node is not None and node.getRole() != pyatspi.ROLE_APPLICATION:
+            steps.append(f"{node.getRoleName()}:{node.name}")
+            node = node.parent
+        return " < ".join(steps)
+
+    def test_1_everyControlHasANameAndARoleInEnglish(self):
+        self.check_tree([
+            ("SETTINGS", pyatspi.ROLE_PUSH_BUTTON), ("CLOSE", pyatspi.ROLE_PUSH_BUTTON),
+            ("USER MANUAL", pyatspi.ROLE_LINK), ("KEY", pyatspi.ROLE_MENU_ITEM),
+            ("BACKLIGHTING", pyatspi.ROLE_MENU_ITEM), ("PROFILE P01", pyatspi.ROLE_RADIO_BUTTON),
+            ("PROFILE P06", pyatspi.ROLE_RADIO_BUTTON), ("GAMING MODE", pyatspi.ROLE_CHECK_BOX),
+            ("KEYBOARD KEYS", pyatspi.ROLE_LIST),
+            ("Caps", pyatspi.ROLE_LIST_ITEM), ("Esc", pyatspi.ROLE_LIST_ITEM),
+        ])
+        self.assertStatus("KEYBOARD CONNECTED: FIRMWARE ")
+
+    # --- each page's apply, pressed by the reader ---
+
+    def test_2_keyApplyIsPressedByName(self):
+        before = len(self.tool.frames())
+        self.act(self.only("GAMING MODE", pyatspi.ROLE_CHECK_BOX), "Toggle")
+        self.assertTrue(wait_for(lambda: self.new_frames(before, "09")))
+        self.act(self.only("APPLY", pyatspi.ROLE_PUSH_BUTTON))
+        sent = wait_for(lambda: self.new_frames(before, "0D"))
+        self.assertEqual(len(sent), 1)
+        self.assertTrue(sent[0].startswith("00 0D"))
+
+    def test_3_lightingApplyIsPressedByName(self):
+        self.act(self.only("COLOR", pyatspi.ROLE_MENU_ITEM))
+        self.choose("OPTIONS", "EFFECTS")
+        self.choose("EFFECTS", "WAVE")
+        before = len(self.tool.frames())
+        self.act(self.only("APPLY", pyatspi.ROLE_PUSH_BUTTON))
+        sent = wait_for(lambda: len(self.new_frames(before, "08")) == 2 and self.new_frames(before, "08"))
+        self.assertTrue(sent, "lights off, then the effect")
+        self.assertEqual(sent[0].split()[:3], ["00", "08", "01"])
+        self.assertEqual(sent[1].split()[:4], ["00", "08", "02", "03"], "WAVE is effect 3")
+        self.assertEqual(len(self.new_frames(before, "14")), 7, "the palette")
+
+    def test_4_backLightingApplyIsPressedByName(self):
+        self.act(self.only("BACKLIGHTING", pyatspi.ROLE_MENU_ITEM))
+        before = len(self.tool.frames())
+        self.act(self.only("APPLY", pyatspi.ROLE_PUSH_BUTTON))
+        sent = wait_for(lambda: self.new_frames(before, "15"))
+        self.assertEqual(len(sent), 1)
+
+    def test_5_settingsApplyIsPressedByName(self):
+        settings = self.only("SETTINGS", pyatspi.ROLE_PUSH_BUTTON)
+        self.act(settings)
+        before = len(self.tool.frames())
+        self.act(self.only("APPLY", pyatspi.ROLE_PUSH_BUTTON))
+        self.assertTrue(wait_for(lambda: os.path.exists(self.tool.config_file())), "stored")
+        self.assertTrue(wait_for(lambda: not settings.getState().contains(pyatspi.STATE_CHECKED)),
+                        "the panel closed")
+        self.assertEqual(self.tool.frames()[before:], [], "the tool's own settings stay off the wire")
+
+    # --- Chinese ---
+
+    def test_6_everyControlHasANameAndARoleInChinese(self):
+        self.act(self.only("SETTINGS", pyatspi.ROLE_PUSH_BUTTON))
+        self.choose("LANGUAGE", "CHINESE (CN)")
+        strings, scene = language_texts("025044")
+        self.assertTrue(wait_for(lambda: self.shown_named(strings[29], pyatspi.ROLE_COMBO_BOX)),
+                        "the language list is named in Chinese")
+        self.act(self.only(scene["settings"], pyatspi.ROLE_PUSH_BUTTON))
+        self.act(self.only(strings[74], pyatspi.ROLE_MENU_ITEM))
+        self.assertTrue(wait_for(lambda: self.shown_named(scene["keys"], pyatspi.ROLE_LIST)))
+        self.check_tree([
+            (scene["settings"], pyatspi.ROLE_PUSH_BUTTON), (scene["close"], pyatspi.ROLE_PUSH_BUTTON),
+            (strings[74], pyatspi.ROLE_MENU_ITEM), (strings[86], pyatspi.ROLE_MENU_ITEM),
+            (scene["profile"] + " P01", pyatspi.ROLE_RADIO_BUTTON),
+            (strings[79], pyatspi.ROLE_CHECK_BOX), (scene["apply"], pyatspi.ROLE_PUSH_BUTTON),
+            (strings[77], pyatspi.ROLE_PUSH_BUTTON), (strings[1], pyatspi.ROLE_COMBO_BOX),
+            (scene["keys"], pyatspi.ROLE_LIST),
+        ])
+        self.assertStatus(scene["connected"] + " ")
+        names = {n.name for n in self.shown() if is_interactive(n)}
+        self.assertNotIn("APPLY", names)
+        self.assertNotIn("SETTINGS", names)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
