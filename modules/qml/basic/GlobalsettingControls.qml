@@ -255,6 +255,7 @@ Item {
     }
 
     Text {
+        id: rulesOpen
         objectName: "rulesOpen"
         x: textBox.x
         y: textBox.y + textBox.height + 14
@@ -265,14 +266,19 @@ Item {
         font.pixelSize: Scene.globalSetting_size
         font.bold: true
         color: rulesMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
+        function open() {
+            Scene.ui_View.playMedia_Index(4)
+            controls.page.rulesWanted()
+        }
         MouseArea {
             id: rulesMouse
             anchors.fill: parent
             hoverEnabled: true
-            onClicked: {
-                Scene.ui_View.playMedia_Index(4)
-                controls.page.rulesWanted()
-            }
+            onClicked: rulesOpen.open()
+        }
+        FocusTarget {
+            name: Scene.sceneTexts.rulesOpen
+            onActivated: rulesOpen.open()
         }
     }
 

@@ -17,6 +17,8 @@ Item {
     property bool saveFailed: false
     property var status: ({ "service": false })
     property int newProfile: 1
+    // Where the focus was before the panel opened; it goes back there when the panel closes.
+    property Item focusBefore: null
 
     function open() {
         const stored = Scene.ui_View.loadFocusRules()
@@ -26,12 +28,18 @@ Item {
         damaged = stored.damaged
         saveFailed = false
         status = Scene.ui_View.focusStatus()
+        focusBefore = Window.activeFocusItem
         visible = true
-        box.forceActiveFocus()
+        // Tab stays within the panel while it is open.
+        FocusChain.modalRoot = box
+        appField.forceActiveFocus()
     }
 
     function close() {
         visible = false
+        FocusChain.modalRoot = null
+        if (focusBefore)
+            focusBefore.forceActiveFocus()
     }
 
     function save() {
@@ -105,28 +113,49 @@ Item {
         color: Scene.globalSetting_color_enable
     }
 
-    // A small worded control that lights up under the pointer.
-    component TextControl: PanelText {
-        id: control
+    // A small worded control that lights up under the pointer; `arrow` ones only step a chooser
+    // and are reached from the keyboard through it.
+    component ArrowText: PanelText {
+        id: arrow
         signal clicked
-        color: controlMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
+        color: arrowMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
+        function click() {
+            Scene.ui_View.playMedia_Index(4)
+            arrow.clicked()
+        }
         MouseArea {
-            id: controlMouse
+            id: arrowMouse
             anchors.fill: parent
             anchors.margins: -3
             hoverEnabled: true
-            onClicked: {
-                Scene.ui_View.playMedia_Index(4)
-                control.clicked()
-            }
+            onClicked: arrow.click()
         }
     }
 
-    // ◀ P03 ▶: steps through the profiles, and "leave" where that is allowed.
+    // The same, as a control of its own in the reading order of Tab.
+    component TextControl: ArrowText {
+        id: control
+        property string accessibleName: text
+        property int accessibleRole: Accessible.Button
+        property bool checkable: false
+        property bool checked: false
+        FocusTarget {
+            role: control.accessibleRole
+            name: control.accessibleName
+            checkable: control.checkable
+            checked: control.checked
+            onActivated: control.click()
+        }
+    }
+
+    // ◀ P03 ▶: steps through the profiles, and "leave" where that is allowed; from the keyboard
+    // the left and right arrows step it.
     component ProfileChooser: Row {
         id: chooser
         property int profile: 1
         property bool allowLeave: false
+        property string accessibleName: ""
+        readonly property string profileText: profile === 0 ? Scene.sceneTexts.rulesLeave : "P0" + profile
         signal chosen(int profile)
         spacing: 4
         function step(by) {
@@ -134,7 +163,7 @@ Item {
             const count = 7 - low
             chosen((profile - low + by + count) % count + low)
         }
-        TextControl {
+        ArrowText {
             objectName: "previousProfile"
             text: "◀"
             onClicked: chooser.step(-1)
@@ -143,13 +172,21 @@ Item {
             width: chooser.allowLeave ? 120 : 34
             horizontalAlignment: Text.AlignHCenter
             elide: Text.ElideRight
-            text: chooser.profile === 0 ? Scene.sceneTexts.rulesLeave : "P0" + chooser.profile
+            Accessible.ignored: true
+            text: chooser.profileText
             color: Scene.globalSetting_color
         }
-        TextControl {
+        ArrowText {
             objectName: "nextProfile"
             text: "▶"
             onClicked: chooser.step(1)
+        }
+        FocusTarget {
+            role: Accessible.SpinBox
+            name: chooser.accessibleName + ": " + chooser.profileText
+            onActivated: chooser.step(1)
+            Keys.onLeftPressed: chooser.step(-1)
+            Keys.onRightPressed: chooser.step(1)
         }
     }
 
@@ -203,6 +240,10 @@ Item {
                 spacing: 24
                 TextControl {
                     objectName: "followSwitch"
+                    accessibleName: Scene.sceneTexts.rulesOn.split(":")[0]
+                    accessibleRole: Accessible.CheckBox
+                    checkable: true
+                    checked: panel.following
                     text: "【 " + (panel.following ? Scene.sceneTexts.rulesOn : Scene.sceneTexts.rulesOff) + " 】"
                     onClicked: {
                         panel.following = !panel.following
@@ -214,6 +255,7 @@ Item {
                 }
                 ProfileChooser {
                     objectName: "defaultChooser"
+                    accessibleName: Scene.sceneTexts.rulesDefault.replace(/[:：]$/, "")
                     allowLeave: true
                     profile: panel.defaultProfile
                     onChosen: function (profile) {
@@ -270,6 +312,7 @@ Item {
                             x: 350
                             anchors.verticalCenter: parent.verticalCenter
                             profile: ruleRow.modelData.profile
+                            accessibleName: ruleRow.modelData.application
                             onChosen: function (profile) { panel.setRuleProfile(ruleRow.index, profile) }
                         }
                         Row {
@@ -280,16 +323,19 @@ Item {
                             TextControl {
                                 objectName: "ruleUp"
                                 text: "▲"
+                                accessibleName: Scene.sceneTexts.up + ": " + ruleRow.modelData.application
                                 onClicked: panel.moveRule(ruleRow.index, -1) // qmllint disable unqualified
                             }
                             TextControl {
                                 objectName: "ruleDown"
                                 text: "▼"
+                                accessibleName: Scene.sceneTexts.down + ": " + ruleRow.modelData.application
                                 onClicked: panel.moveRule(ruleRow.index, 1) // qmllint disable unqualified
                             }
                             TextControl {
                                 objectName: "ruleRemove"
                                 text: Scene.sceneTexts.rulesRemove
+                                accessibleName: Scene.sceneTexts.rulesRemove + ": " + ruleRow.modelData.application
                                 onClicked: panel.removeRule(ruleRow.index) // qmllint disable unqualified
                             }
                         }
@@ -305,9 +351,10 @@ Item {
                     color: "#60000000"
                     border.width: 1
                     border.color: appField.activeFocus ? Scene.globalSetting_color : "#60FFFFFF"
-                    TextInput {
+                    FocusInput {
                         id: appField
                         objectName: "appField"
+                        accessibleName: Scene.sceneTexts.rulesHint
                         anchors.fill: parent
                         anchors.margins: 5
                         clip: true
@@ -330,6 +377,7 @@ Item {
                 }
                 ProfileChooser {
                     objectName: "newChooser"
+                    accessibleName: Scene.sceneTexts.profile
                     anchors.verticalCenter: parent.verticalCenter
                     profile: panel.newProfile
                     onChosen: function (profile) { panel.newProfile = profile }
