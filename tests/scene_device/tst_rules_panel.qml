@@ -86,6 +86,40 @@ Item {
             compare(rules.visible, false)
         }
 
+        function isWithin(item, ancestor) {
+            for (let it = item; it; it = it.parent)
+                if (it === ancestor)
+                    return true
+            return false
+        }
+
+        // The id typed, Tab to the profile, the arrows to P03, Tab to ADD, Space: a rule. Tab
+        // never leaves the open panel; Esc closes it.
+        function test_theKeyboardAloneAddsARule() {
+            const rules = openPanel()
+            const box = findChild(rules, "rulesBox")
+            verify(findChild(rules, "appField").activeFocus, "the id field has the focus at first")
+            for (const c of "steam")
+                keyClick(c)
+            keyClick(Qt.Key_Tab)
+            verify(isWithin(rules.Window.activeFocusItem, findChild(rules, "newChooser")))
+            keyClick(Qt.Key_Right)
+            keyClick(Qt.Key_Right)
+            compare(rules.newProfile, 3)
+            keyClick(Qt.Key_Tab)
+            verify(isWithin(rules.Window.activeFocusItem, findChild(rules, "addRule")))
+            keyClick(Qt.Key_Space)
+            compare(z9.rulesFile(), "[focus]\nenabled=true\ndefault=0\nrule/0=steam, 3\n")
+            // ADD goes out of reach with the id gone; the focus moves on to the next control.
+            tryVerify(() => isWithin(rules.Window.activeFocusItem, box))
+            for (let i = 0; i < 20; ++i) {
+                keyClick(Qt.Key_Tab)
+                verify(isWithin(rules.Window.activeFocusItem, box), "Tab stays within the panel")
+            }
+            keyClick(Qt.Key_Escape)
+            compare(rules.visible, false)
+        }
+
         function test_aDamagedFileIsToldAndNotLost() {
             verify(z9.writeRulesFile("[focus]\nrule/0=steam\n"))
             const rules = openPanel()

@@ -150,36 +150,41 @@ Item {
 
     // ◀ P03 ▶: steps through the profiles, and "leave" where that is allowed; from the keyboard
     // the left and right arrows step it.
-    component ProfileChooser: Row {
+    component ProfileChooser: Item {
         id: chooser
         property int profile: 1
         property bool allowLeave: false
         property string accessibleName: ""
         readonly property string profileText: profile === 0 ? Scene.sceneTexts.rulesLeave : "P0" + profile
         signal chosen(int profile)
-        spacing: 4
+        width: chooserRow.width
+        height: chooserRow.height
         function step(by) {
             const low = allowLeave ? 0 : 1
             const count = 7 - low
             chosen((profile - low + by + count) % count + low)
         }
-        ArrowText {
-            objectName: "previousProfile"
-            text: "◀"
-            onClicked: chooser.step(-1)
-        }
-        PanelText {
-            width: chooser.allowLeave ? 120 : 34
-            horizontalAlignment: Text.AlignHCenter
-            elide: Text.ElideRight
-            Accessible.ignored: true
-            text: chooser.profileText
-            color: Scene.globalSetting_color
-        }
-        ArrowText {
-            objectName: "nextProfile"
-            text: "▶"
-            onClicked: chooser.step(1)
+        Row {
+            id: chooserRow
+            spacing: 4
+            ArrowText {
+                objectName: "previousProfile"
+                text: "◀"
+                onClicked: chooser.step(-1)
+            }
+            PanelText {
+                width: chooser.allowLeave ? 120 : 34
+                horizontalAlignment: Text.AlignHCenter
+                elide: Text.ElideRight
+                Accessible.ignored: true
+                text: chooser.profileText
+                color: Scene.globalSetting_color
+            }
+            ArrowText {
+                objectName: "nextProfile"
+                text: "▶"
+                onClicked: chooser.step(1)
+            }
         }
         FocusTarget {
             role: Accessible.SpinBox
