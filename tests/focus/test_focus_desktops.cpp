@@ -121,10 +121,9 @@ private slots:
         HeadlessSway sway;
         if (const QString trouble = sway.start(); !trouble.isEmpty())
             QSKIP(qPrintable(trouble));
-        const QString gameId = QStringLiteral("org.freedesktop.weston.wayland-clickdot");
-        const QString editorId = QStringLiteral("org.freedesktop.weston.flower");
-        QVERIFY(sway.startClient(QStringLiteral("weston-clickdot"), gameId));
-        QVERIFY(sway.startClient(QStringLiteral("weston-flower"), editorId));
+        QVERIFY(sway.startGameAndEditor());
+        const QString& gameId = HeadlessSway::gameId;
+        const QString& editorId = HeadlessSway::editorId;
         // The editor has the focus when the watching begins, and is reported at once.
         sway.focus({editorId});
         WlrFocusWatcher watcher(sway.displaySocket());

@@ -182,10 +182,9 @@ private slots:
         HeadlessSway sway;
         if (const QString trouble = sway.start(); !trouble.isEmpty())
             QSKIP(qPrintable(trouble));
-        const QString gameId = QStringLiteral("org.freedesktop.weston.wayland-clickdot");
-        const QString editorId = QStringLiteral("org.freedesktop.weston.flower");
-        QVERIFY(sway.startClient(QStringLiteral("weston-clickdot"), gameId));
-        QVERIFY(sway.startClient(QStringLiteral("weston-flower"), editorId));
+        QVERIFY(sway.startGameAndEditor());
+        const QString& gameId = HeadlessSway::gameId;
+        const QString& editorId = HeadlessSway::editorId;
         sway.focus({editorId});
         QProcessEnvironment session;
         session.insert(QStringLiteral("WAYLAND_DISPLAY"), sway.displaySocket());

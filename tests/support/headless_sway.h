@@ -90,6 +90,15 @@ public:
 
     // Focuses the windows of these app ids in turn, in one message, so that a burst is as quick
     // as alt-tab makes it.
+    // Two of weston's demo clients, a "game" and an "editor" for suites that focus two
+    // applications in turn: started and listed, or false.
+    static inline const QString gameId = QStringLiteral("org.freedesktop.weston.wayland-clickdot");
+    static inline const QString editorId = QStringLiteral("org.freedesktop.weston.flower");
+    bool startGameAndEditor() {
+        return startClient(QStringLiteral("weston-clickdot"), gameId) &&
+               startClient(QStringLiteral("weston-flower"), editorId);
+    }
+
     void focus(const QStringList& appIds) {
         QStringList commands;
         for (const QString& appId : appIds)
