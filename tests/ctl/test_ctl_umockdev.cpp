@@ -1,5 +1,5 @@
-// korvanectl processes on hidapi's hidraw code, against the virtual Z9 behind umockdev's fake
-// device nodes: the real path, shared by several programs at once.
+// korvanectl processes and the background service on hidapi's hidraw code, against the virtual Z9
+// behind umockdev's fake device nodes: the real path, shared by several programs at once.
 #include "../device/umockdev_z9.h"
 #include "../device/virtual_link.h"
 #include "device/device_command.h"
@@ -166,6 +166,60 @@ private slots:
                  QStringLiteral("korvanectl: device busy: another program kept the keyboard "
                                 "too long; try again\n"));
         QVERIFY(keyboard->record().isEmpty());
+    }
+
+    // The background service on the real path, on a session bus of its own: while another
+    // program keeps the keyboard, a call fails with the service's named Busy error.
+    void theServiceSaysBusyWhileAnotherProgramKeepsTheKeyboard() {
+        const QString service = install.filePath(QStringLiteral("korvane-service"));
+        if (::link(KORVANE_SERVICE_EXECUTABLE, service.toLocal8Bit().constData()) != 0)
+            QVERIFY(QFile::exists(service) ||
+                    QFile::copy(QStringLiteral(KORVANE_SERVICE_EXECUTABLE), service));
+        QProcess bus;
+        bus.start(QStringLiteral("dbus-daemon"),
+                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                   QStringLiteral("--print-address=1")});
+        QVERIFY(bus.waitForReadyRead(10000));
+        const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+        QProcess held;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        held.setProcessEnvironment(environment);
+        held.start(service, {});
+        const auto gdbus = [&address](const QStringList& words) {
+            QProcess call;
+            call.start(QStringLiteral("gdbus"),
+                       QStringList{QStringLiteral("call"), QStringLiteral("--address"), address} +
+                           words);
+            call.waitForFinished(30000);
+            return QString::fromUtf8(call.readAllStandardOutput() + call.readAllStandardError());
+        };
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return gdbus({"--dest", "org.freedesktop.DBus", "--object-path",
+                              "/org/freedesktop/DBus", "--method",
+                              "org.freedesktop.DBus.NameHasOwner", "org.korvane.Keyboard1"})
+                    .contains(QStringLiteral("true"));
+            },
+            20000));
+
+        keyboard->clearRecord();
+        DeviceTransferLock other(commandPath());
+        QVERIFY(other.acquire(0));
+        const QString answer =
+            gdbus({"--dest", "org.korvane.Keyboard1", "--object-path", "/org/korvane/Keyboard1",
+                   "--method", "org.korvane.Keyboard1.SetLighting", "wave", "{}"});
+        QVERIFY2(answer.contains(QStringLiteral("org.korvane.Keyboard1.Error.Busy")) &&
+                     answer.contains(QStringLiteral("device busy")),
+                 qPrintable(answer));
+        QVERIFY(keyboard->record().isEmpty());
+
+        held.terminate();
+        QVERIFY(held.waitForFinished(10000));
+        bus.terminate();
+        bus.waitForFinished(10000);
     }
 
     // Two programs, 100 commands each, started one after another as fast as each ends: every

@@ -433,8 +433,8 @@ private slots:
         QVERIFY(service.isRunning());
     }
 
-    // Busy needs a second program holding a real keyboard's lock; the name is korvanectl's
-    // status 5 as every other name is its status.
+    // Busy needs a second program holding a real keyboard's lock (test_ctl_umockdev makes one);
+    // the name is korvanectl's status 5 as every other name is its status.
     void everyKindOfFailureHasItsName_data() {
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("name");
