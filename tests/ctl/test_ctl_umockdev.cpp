@@ -4,6 +4,7 @@
 #include "../device/virtual_link.h"
 #include "device/device_command.h"
 #include "platform/device_transfer_lock.h"
+#include "private_session_bus.h"
 #include "umockdev_preload.h"
 
 #include <QProcess>
@@ -175,12 +176,9 @@ private slots:
         if (::link(KORVANE_SERVICE_EXECUTABLE, service.toLocal8Bit().constData()) != 0)
             QVERIFY(QFile::exists(service) ||
                     QFile::copy(QStringLiteral(KORVANE_SERVICE_EXECUTABLE), service));
-        QProcess bus;
-        bus.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                   QStringLiteral("--print-address=1")});
-        QVERIFY(bus.waitForReadyRead(10000));
-        const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+        PrivateSessionBus bus;
+        const QString address = bus.address();
+        QVERIFY(!address.isEmpty());
         QProcess held;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
@@ -218,8 +216,6 @@ private slots:
 
         held.terminate();
         QVERIFY(held.waitForFinished(10000));
-        bus.terminate();
-        bus.waitForFinished(10000);
     }
 
     // Two programs, 100 commands each, started one after another as fast as each ends: every

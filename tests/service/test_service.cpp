@@ -4,6 +4,7 @@
 // which the korvanectl suites compare with the window's pages.
 #include "../ctl/ctl_world.h"
 #include "bus_tools.h"
+#include "private_session_bus.h"
 #include "service/dbus_menu_types.h"
 #include "service/keyboard_service_client.h"
 #include "service/service_error.h"
@@ -658,12 +659,8 @@ private slots:
 
     // At logout the session bus goes away, and the service with it.
     void theEndOfTheSessionBusEndsIt() {
-        QProcess bus;
-        bus.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                   QStringLiteral("--print-address=1")});
-        QVERIFY(bus.waitForReadyRead(10000));
-        const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+        PrivateSessionBus bus;
+        const QString address = bus.address();
         QVERIFY(!address.isEmpty());
         QProcessEnvironment environment = ServiceSandbox::environment();
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
@@ -673,8 +670,7 @@ private slots:
         QDBusConnection other = QDBusConnection::connectToBus(address, QStringLiteral("other"));
         QVERIFY(waitFor(
             [&] { return other.interface()->isServiceRegistered(ServiceNames::busName).value(); }));
-        bus.terminate();
-        QVERIFY(bus.waitForFinished(10000));
+        QVERIFY(bus.end());
         QVERIFY(service.waitForFinished(10000));
         QCOMPARE(service.exitStatus(), QProcess::NormalExit);
         QCOMPARE(service.exitCode(), 0);
