@@ -373,7 +373,8 @@ Item {
                     }
                     PanelText {
                         anchors.fill: appField
-                        visible: appField.text === "" && !appField.activeFocus
+                        // Shown until a key is typed, focus or not.
+                        visible: appField.text === ""
                         font.bold: false
                         elide: Text.ElideRight
                         color: "#80FFFFFF"
