@@ -72,15 +72,17 @@ private slots:
         for (const QString cls : {"KorvaneGame", "KorvaneEditor", "KorvaneOther"})
             QTRY_VERIFY_WITH_TIMEOUT(
                 !run(QStringLiteral("xdotool"),
-                     {QStringLiteral("search"), QStringLiteral("--class"), cls})
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--class"), cls})
                      .isEmpty(),
                 20000);
         // The windows of these classes in turn, in one xdotool run, as quick as alt-tab.
         auto activate = [](const QStringList& classes) {
             QStringList arguments;
             for (const QString& cls : classes)
-                arguments << QStringLiteral("search") << QStringLiteral("--class") << cls
-                          << QStringLiteral("windowactivate") << QStringLiteral("--sync");
+                arguments << QStringLiteral("search") << QStringLiteral("--onlyvisible")
+                          << QStringLiteral("--class") << cls << QStringLiteral("windowactivate")
+                          << QStringLiteral("--sync");
             run(QStringLiteral("xdotool"), arguments);
         };
 

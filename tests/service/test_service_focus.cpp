@@ -78,8 +78,9 @@ public:
     void focus(const QStringList& names) {
         QStringList arguments;
         for (const QString& name : names)
-            arguments << QStringLiteral("search") << QStringLiteral("--class") << name
-                      << QStringLiteral("windowactivate") << QStringLiteral("--sync");
+            arguments << QStringLiteral("search") << QStringLiteral("--onlyvisible")
+                      << QStringLiteral("--class") << name << QStringLiteral("windowactivate")
+                      << QStringLiteral("--sync");
         runTool(QStringLiteral("xdotool"), arguments);
     }
 
@@ -89,7 +90,8 @@ public:
 private:
     static QString search(const QString& name) {
         return runTool(QStringLiteral("xdotool"),
-                       {QStringLiteral("search"), QStringLiteral("--class"), name})
+                       {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                        QStringLiteral("--class"), name})
             .out.trimmed();
     }
 
