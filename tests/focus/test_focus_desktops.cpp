@@ -1,26 +1,17 @@
 // Following the focus on real desktops: X11 with a window manager (openbox) and windows of
-// different classes (xterm -class), and a wlroots compositor (sway, headless) with two Wayland
+// different classes, and a wlroots compositor (sway, headless) with two Wayland
 // clients of different app ids. Each focus change the user makes reaches the follower, which
 // switches the profile by the rules.
 #include "focus/profile_follower.h"
 #include "focus/wlr_focus_watcher.h"
 #include "focus/x11_focus_watcher.h"
 #include "headless_sway.h"
+#include "x11_desktop.h"
 
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-QString run(const QString& program, const QStringList& arguments,
-            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    process.waitForFinished(20000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
 
 FocusRules rulesFor(const QString& game, const QString& editor) {
     FocusRules rules;
@@ -58,34 +49,12 @@ private slots:
     void init() { keyboard = {}; }
 
     void x11WindowManagerFocus() {
-        QProcess manager;
-        manager.start(QStringLiteral("openbox"), {});
-        if (!manager.waitForStarted())
-            QSKIP("openbox cannot be started here (is the openbox package installed?)");
-        QProcess game, editor, other;
-        game.start(QStringLiteral("xterm"),
-                   {QStringLiteral("-class"), QStringLiteral("KorvaneGame")});
-        editor.start(QStringLiteral("xterm"),
-                     {QStringLiteral("-class"), QStringLiteral("KorvaneEditor")});
-        other.start(QStringLiteral("xterm"),
-                    {QStringLiteral("-class"), QStringLiteral("KorvaneOther")});
-        for (const QString cls : {"KorvaneGame", "KorvaneEditor", "KorvaneOther"})
-            QTRY_VERIFY_WITH_TIMEOUT(
-                !run(QStringLiteral("xdotool"),
-                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                      QStringLiteral("--class"), cls})
-                     .isEmpty(),
-                20000);
-        // The windows of these classes in turn, in one xdotool run, as quick as alt-tab.
-        auto activate = [](const QStringList& classes) {
-            QStringList arguments;
-            for (const QString& cls : classes)
-                arguments << QStringLiteral("search") << QStringLiteral("--onlyvisible")
-                          << QStringLiteral("--class") << cls << QStringLiteral("windowactivate")
-                          << QStringLiteral("--sync");
-            run(QStringLiteral("xdotool"), arguments);
-        };
-
+        X11Desktop desktop;
+        if (const QString trouble =
+                desktop.start({QStringLiteral("KorvaneGame"), QStringLiteral("KorvaneEditor"),
+                               QStringLiteral("KorvaneOther")});
+            !trouble.isEmpty())
+            QFAIL(qPrintable(trouble));
         X11FocusWatcher watcher;
         auto following =
             follower(rulesFor(QStringLiteral("korvanegame"), QStringLiteral("KorvaneEditor")));
@@ -95,11 +64,11 @@ private slots:
         QCOMPARE(watcher.problem(), QString());
         settle();
 
-        activate({QStringLiteral("KorvaneGame")});
+        desktop.activate({QStringLiteral("KorvaneGame")});
         QTRY_COMPARE_WITH_TIMEOUT(keyboard.switches, QList<int>({3}), 10000);
-        activate({QStringLiteral("KorvaneEditor")});
+        desktop.activate({QStringLiteral("KorvaneEditor")});
         QTRY_COMPARE_WITH_TIMEOUT(keyboard.switches, QList<int>({3, 2}), 10000);
-        activate({QStringLiteral("KorvaneOther")});
+        desktop.activate({QStringLiteral("KorvaneOther")});
         QTRY_COMPARE_WITH_TIMEOUT(keyboard.switches, QList<int>({3, 2, 1}), 10000);
         QVERIFY(reported.count() >= 3);
         QCOMPARE(reported.last().first().toString(), QStringLiteral("KorvaneOther"));
@@ -107,16 +76,9 @@ private slots:
         // Already at the default: focusing another window of no rule sends nothing; alt-tab
         // through the game and back settles where it began.
         keyboard.switches.clear();
-        activate({QStringLiteral("KorvaneGame"), QStringLiteral("KorvaneOther")});
+        desktop.activate({QStringLiteral("KorvaneGame"), QStringLiteral("KorvaneOther")});
         settle();
         QCOMPARE(keyboard.switches, QList<int>());
-
-        for (QProcess* p : {&game, &editor, &other}) {
-            p->kill();
-            p->waitForFinished();
-        }
-        manager.terminate();
-        manager.waitForFinished();
     }
 
     void wlrootsCompositorFocus() {
