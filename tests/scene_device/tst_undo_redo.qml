@@ -385,6 +385,29 @@ Item {
             verify(!page.hasPendingEdits)
         }
 
+        // A macro edited while it owns no slot is only stored; when a redo gives it its slot
+        // back, the keyboard's copy is the older one, so apply writes the slot again.
+        function test_aMacroEditedWithoutItsSlotIsWrittenAgainAtApply() {
+            showPage(0)
+            const name = makeMacro(-1)
+            selectCaps(3)
+            chooseMacro(0)
+            verify(page.undo())
+            compare(slotOf(name), -1)
+            verify(ui_View.saveMacroIni(name, ["B" + down, "B" + up]))
+            verify(z9.waitIdle())
+            z9.clearRecord()
+            verify(page.redo())
+            compare(slotOf(name), 0)
+            compare(z9.frameCodes(), [], "redo sends nothing")
+            verify(page.hasPendingEdits, "the keyboard's slot 0 holds the macro's older lines")
+            mouseClick(control("applyButton"), 10, 10)
+            verify(z9.waitIdle())
+            compare(z9.frameCodes(), [0x11, 0x0D])
+            compare(z9.macroSlot(0), macroBlock(["B" + down, "B" + up]))
+            verify(!page.hasPendingEdits)
+        }
+
         function test_keyDefinitionStepsNeedGamingModeLikeItsControls() {
             showPage(0)
             selectCaps()

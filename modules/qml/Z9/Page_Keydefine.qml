@@ -21,8 +21,9 @@ Image {
     // written again.
     readonly property bool hasPendingEdits: keyboard.keys_matrix.some(key => key.isPending)
                                             || Object.keys(staleSlots).length > 0
-    // The macro this page wrote into each keyboard slot during this run, by slot.
-    property var writtenSlots: ({})
+    // What this page knows each keyboard slot to hold, by slot: the macro's name and its lines.
+    // A slot is known once this page wrote it or a macro in step with it let it go.
+    property var keyboardSlots: ({})
     // Slots that an undo or redo gave back to a macro while the keyboard's copy of the slot holds
     // another one this page wrote since: apply writes them again before the key table.
     property var staleSlots: ({})
@@ -165,8 +166,26 @@ Image {
         for (const name of macroNames()) {
             const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
             if (config && config.index >= 0 && !used.has(config.index))
-                Scene.ui_View.setMacroIniConfig(name, [-1, 1])
+                letSlotGo(name, config.index)
         }
+    }
+
+    // While a macro owns a slot, every edit of it reaches the keyboard; so the slot it lets go
+    // holds its lines as they are now, unless that slot waits to be written for it again.
+    function letSlotGo(name, slot) {
+        if (staleSlots[slot] !== name)
+            noteSlotHolds(slot, name)
+        Scene.ui_View.setMacroIniConfig(name, [-1, 1])
+    }
+
+    function noteSlotHolds(slot, name) {
+        const known = Object.assign({}, keyboardSlots)
+        known[slot] = { "name": name, "lines": macroLines(name) }
+        keyboardSlots = known
+    }
+
+    function macroLines(name) {
+        return JSON.stringify(Scene.ui_View.loadMacroIni(name))
     }
 
     // A macro key about to get another code first lets its slot go.
@@ -201,9 +220,7 @@ Image {
 
     function writeMacroSlot(slot, name) {
         Scene.ui_View.ui_11H_SetMacroKey(slot, name)
-        const written = Object.assign({}, writtenSlots)
-        written[slot] = name
-        writtenSlots = written
+        noteSlotHolds(slot, name)
         const stale = Object.assign({}, staleSlots)
         delete stale[slot]
         staleSlots = stale
@@ -237,14 +254,16 @@ Image {
         showSelectedCode()
     }
 
-    // Gives the slot back to the macro; true when the keyboard's copy of the slot holds another
-    // macro that this page wrote there since.
+    // Gives the slot back to the macro; true when the keyboard's copy of the slot is known to
+    // differ from the macro: another macro was written there since, or the macro was edited
+    // while it owned no slot, which sends nothing.
     function reclaimSlot(name, slot, repeat) {
         const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
         if (!config || config.index === slot)
             return false
         Scene.ui_View.setMacroIniConfig(name, [slot, repeat])
-        return writtenSlots[slot] !== undefined && writtenSlots[slot] !== name
+        const held = keyboardSlots[slot]
+        return held !== undefined && (held.name !== name || held.lines !== macroLines(name))
     }
 
     // A macro that owns no slot in the restored codes lets its slot go, as refreshMacroIndex does,
@@ -253,7 +272,7 @@ Image {
         const config = KeyCodes.macroConfig(Scene.ui_View.loadMacroIniConfig(name))
         if (config && config.index >= 0
                 && (!KeyCodes.usedMacroSlots(codes).has(config.index) || owners[config.index] !== undefined))
-            Scene.ui_View.setMacroIniConfig(name, [-1, 1])
+            letSlotGo(name, config.index)
     }
 
     function chooseMedia(index) {
