@@ -10,6 +10,9 @@
 #include "x11_desktop.h"
 
 #include <QDBusInterface>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -168,18 +171,23 @@ private slots:
     void desktopScriptsReportTheFocus_data() {
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("module");
         QTest::addColumn<QString>("backend");
         QTest::newRow("KWin") << "kwin"
-                              << "packaging/focus/kwin/contents/code/main.js"
+                              << "packaging/focus/kwin/contents/code/main.js" << false
                               << "KWin script";
-        QTest::newRow("GNOME Shell") << "gnome-shell"
-                                     << "packaging/focus/gnome-shell/extension.js"
-                                     << "GNOME Shell extension";
+        QTest::newRow("GNOME Shell 45 and later")
+            << "gnome-shell"
+            << "packaging/focus/gnome-shell/extension.js" << true << "GNOME Shell extension";
+        QTest::newRow("GNOME Shell 40 to 44") << "gnome-shell"
+                                              << "packaging/focus/gnome-shell-legacy/extension.js"
+                                              << false << "GNOME Shell extension";
     }
 
     void desktopScriptsReportTheFocus() {
         QFETCH(QString, desktop);
         QFETCH(QString, script);
+        QFETCH(bool, module);
         QFETCH(QString, backend);
         const QString text = source(script);
         for (const QString& name :
@@ -191,11 +199,10 @@ private slots:
             QVERIFY2(text.contains(quoted) || text.contains(QString(quoted).replace('"', '\'')),
                      qPrintable(script + QStringLiteral(" does not name ") + name));
         }
-        // Syntax: node parses it (an ES module for the shell extension) without running it.
+        // Syntax: node parses it, as a module or as a script, without running it.
         QTemporaryDir folder;
-        const QString copy = folder.filePath(script.endsWith(QLatin1String("extension.js"))
-                                                 ? QStringLiteral("extension.mjs")
-                                                 : QStringLiteral("main.js"));
+        const QString copy =
+            folder.filePath(module ? QStringLiteral("script.mjs") : QStringLiteral("script.cjs"));
         QVERIFY(QFile::copy(QStringLiteral(KORVANE_SOURCE_DIR "/") + script, copy));
         const ToolRun check = runTool(QStringLiteral("node"), {QStringLiteral("--check"), copy});
         QVERIFY2(check.status == 0, qPrintable(check.err));
@@ -213,6 +220,30 @@ private slots:
         QCOMPARE(focusProperty(QStringLiteral("Backend")).toString(), backend);
         QCOMPARE(focusProperty(QStringLiteral("FocusedApplication")).toString(),
                  QStringLiteral("steam_app_1086940"));
+    }
+
+    // GNOME Shell enables an extension only on the versions its metadata names, and one shell
+    // cannot load both kinds: each version from 40 on is named by exactly one of the two.
+    void gnomeShellExtensionsShareNoVersion() {
+        QMap<QString, QString> extensionOf;
+        for (const QString& folder :
+             {QStringLiteral("gnome-shell"), QStringLiteral("gnome-shell-legacy")}) {
+            const QJsonObject metadata =
+                QJsonDocument::fromJson(
+                    source(QStringLiteral("packaging/focus/%1/metadata.json").arg(folder)).toUtf8())
+                    .object();
+            QVERIFY(!metadata.value(QStringLiteral("uuid")).toString().isEmpty());
+            for (const QJsonValue version :
+                 metadata.value(QStringLiteral("shell-version")).toArray()) {
+                QVERIFY2(!extensionOf.contains(version.toString()), qPrintable(version.toString()));
+                extensionOf.insert(version.toString(), folder);
+            }
+        }
+        for (int version = 40; version <= 48; ++version)
+            QVERIFY2(extensionOf.contains(QString::number(version)),
+                     qPrintable(QString::number(version)));
+        QCOMPARE(extensionOf.value(QStringLiteral("43")), QStringLiteral("gnome-shell-legacy"));
+        QCOMPARE(extensionOf.value(QStringLiteral("45")), QStringLiteral("gnome-shell"));
     }
 
     void badReportsGetNamedErrors_data() {
