@@ -93,8 +93,8 @@ Item {
         return index >= 0 && index < actionModel.count ? lineAt(index) : undefined
     }
 
-    // The key (usage id) whose press armed the capture from the keyboard: its own press and release
-    // are not the key wanted.
+    // The key (usage id) whose press armed the capture or started the recording from the keyboard:
+    // its own press and release are not the key wanted.
     property int armingKey: 0
 
     function detectKeyboard(isDown, usbCode) {
@@ -178,15 +178,26 @@ Item {
         refreshMacroActions()
     }
 
+    // Started from the keyboard, the recording skips the key that started it, which the key
+    // listener may report after the start.
     function startRecording() {
         actionModel.clear()
         isRecordStart = getCurrentMacroName() !== undefined
+        armingKey = armingUsages[recordPair.first.activatingKey] || 0
     }
 
     // Stop goes off once recording stops: the focus goes back to record (a record button that
-    // goes off hands it on to stop, the control after it).
+    // goes off hands it on to stop, the control after it). Stopped from the keyboard, the press
+    // of the stopping key, which the key listener may have reported first, is not recorded.
     function stopRecording() {
         const hadFocus = recordPair.second.hasFocus
+        const stopping = armingUsages[recordPair.second.activatingKey]
+        if (stopping !== undefined && actionModel.count > 0) {
+            const last = actionModel.get(actionModel.count - 1)
+            if (last.textX === Scene.keyCodeString.keycodeTostr(stopping) && last.textR === commandDown)
+                actionModel.remove(actionModel.count - 1)
+        }
+        armingKey = 0
         isRecordStart = false
         save()
         if (hadFocus)
@@ -223,8 +234,8 @@ Item {
         isSelectKey = !isSelectKey
     }
 
-    // Space, Enter and keypad Enter arm the capture as a click does; the key listener reports the
-    // same key too, which is not the one to capture.
+    // Space, Enter and keypad Enter arm the capture and start or stop a recording as a click does;
+    // the key listener reports the same key too, which is not one to capture or record.
     readonly property var armingUsages: ({ [Qt.Key_Space]: 0x2C, [Qt.Key_Return]: 0x28, [Qt.Key_Enter]: 0x58 })
 
     function toggleKeyCaptureByKey(key) {

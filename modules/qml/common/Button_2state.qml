@@ -9,6 +9,8 @@ Image {
     // What a screen reader calls the button.
     property alias accessibleName: focusTarget.name
     readonly property bool hasFocus: focusTarget.activeFocus
+    // The key that clicks the button, while `clicked` runs; 0 for the mouse and a screen reader.
+    readonly property alias activatingKey: focusTarget.activatingKey
     signal clicked
 
     function takeFocus() {

@@ -17,12 +17,17 @@ Item {
     property bool activatesOnKeys: true
     // A field that takes Tab for itself keeps the focus on Tab.
     property bool holdsTab: false
+    // The key (Space, Enter) whose press activates the control, while `activated` runs; else 0.
+    property int activatingKey: 0
     signal activated
 
     function keyActivates(event) {
         event.accepted = activatesOnKeys
-        if (activatesOnKeys)
-            activated()
+        if (!activatesOnKeys)
+            return
+        activatingKey = event.key
+        activated()
+        activatingKey = 0
     }
 
     anchors.fill: parent
