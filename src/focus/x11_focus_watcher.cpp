@@ -46,6 +46,7 @@ void X11FocusWatcher::start() {
         new QSocketNotifier(xcb_get_file_descriptor(connection), QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &X11FocusWatcher::readEvents);
     reportActiveWindow();
+    readEvents();
 }
 
 X11FocusWatcher::~X11FocusWatcher() {
@@ -54,7 +55,19 @@ X11FocusWatcher::~X11FocusWatcher() {
         xcb_disconnect(connection);
 }
 
+// A report waits for replies, and an event that arrives meanwhile is queued by xcb without waking
+// the notifier again: read until a pass finds the active window unchanged.
 void X11FocusWatcher::readEvents() {
+    while (takeEvents())
+        reportActiveWindow();
+    if (xcb_connection_has_error(connection)) {
+        notifier->setEnabled(false);
+        trouble = QStringLiteral("the X server went away");
+    }
+}
+
+// True when one of the events taken says that the active window changed.
+bool X11FocusWatcher::takeEvents() {
     bool activeChanged = false;
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
         if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
@@ -63,13 +76,7 @@ void X11FocusWatcher::readEvents() {
         }
         std::free(event);
     }
-    if (xcb_connection_has_error(connection)) {
-        notifier->setEnabled(false);
-        trouble = QStringLiteral("the X server went away");
-        return;
-    }
-    if (activeChanged)
-        reportActiveWindow();
+    return activeChanged && !xcb_connection_has_error(connection);
 }
 
 void X11FocusWatcher::reportActiveWindow() {

@@ -24,6 +24,7 @@ public:
 
 private:
     void readEvents();
+    bool takeEvents();
     void reportActiveWindow();
     std::uint32_t activeWindow() const;
     QString windowClass(std::uint32_t window) const;

@@ -65,7 +65,7 @@ private slots:
         X11Desktop desktop;
         if (const QString trouble = desktop.start(desktopClasses); !trouble.isEmpty())
             QFAIL(qPrintable(trouble));
-        desktop.activate({QStringLiteral("KorvaneOther")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneOther")}));
         ServiceProcess service;
         QVERIFY(service.waitUntilOnBus());
         // korvanectl hands the rules to the service, which follows them from its next focus.
@@ -79,14 +79,14 @@ private slots:
         const auto switches = [&service] { return profileSwitches(service.setTraffic()); };
 
         // One switch per rule change; none where the profile already matches.
-        desktop.activate({QStringLiteral("KorvaneGame")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneGame")}));
         QTRY_COMPARE_WITH_TIMEOUT(switches(), QList<int>({3}), 10000);
-        desktop.activate({QStringLiteral("KorvaneGame")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneGame")}));
         settle();
         QCOMPARE(switches(), QList<int>({3}));
-        desktop.activate({QStringLiteral("KorvaneEditor")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneEditor")}));
         QTRY_COMPARE_WITH_TIMEOUT(switches(), QList<int>({3, 2}), 10000);
-        desktop.activate({QStringLiteral("KorvaneOther")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneOther")}));
         QTRY_COMPARE_WITH_TIMEOUT(switches(), QList<int>({3, 2, 1}), 10000);
         QTRY_COMPARE(focusProperty(QStringLiteral("FocusedApplication")).toString(),
                      QStringLiteral("KorvaneOther"));
@@ -97,11 +97,11 @@ private slots:
         // Alt-tab through the game and the editor back to where it began: nothing. A burst that
         // ends on the game: one switch.
         service.forgetWire();
-        desktop.activate({QStringLiteral("KorvaneGame"), QStringLiteral("KorvaneEditor"),
-                          QStringLiteral("KorvaneOther")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneGame"), QStringLiteral("KorvaneEditor"),
+                                  QStringLiteral("KorvaneOther")}));
         settle();
         QCOMPARE(switches(), QList<int>());
-        desktop.activate({QStringLiteral("KorvaneEditor"), QStringLiteral("KorvaneGame")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneEditor"), QStringLiteral("KorvaneGame")}));
         QTRY_COMPARE_WITH_TIMEOUT(switches(), QList<int>({3}), 10000);
         settle();
         QCOMPARE(switches(), QList<int>({3}));
@@ -109,20 +109,20 @@ private slots:
         // A profile chosen by hand stays while the focus does, until another application gets it.
         service.forgetWire();
         QCOMPARE(keyboardCall(QStringLiteral("SwitchProfile"), {QStringLiteral("5")}).status, 0);
-        desktop.activate({QStringLiteral("KorvaneGame")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneGame")}));
         settle();
         QCOMPARE(switches(), QList<int>({5}));
-        desktop.activate({QStringLiteral("KorvaneOther")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneOther")}));
         QTRY_COMPARE_WITH_TIMEOUT(switches(), QList<int>({5, 1}), 10000);
 
         // Rules changed while it runs are followed at once; switched off, nothing follows.
         service.forgetWire();
         QCOMPARE(korvanectl({"rule", "remove", "KORVANEGAME"}).status, 0);
-        desktop.activate({QStringLiteral("KorvaneGame")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneGame")}));
         settle();
         QCOMPARE(switches(), QList<int>());
         QCOMPARE(korvanectl({"rule", "off"}).status, 0);
-        desktop.activate({QStringLiteral("KorvaneEditor")});
+        QVERIFY(desktop.activate({QStringLiteral("KorvaneEditor")}));
         settle();
         QCOMPARE(switches(), QList<int>());
 

@@ -3,6 +3,7 @@
 // nothing depends on a terminal's pty or fonts; openbox manages them as any program's windows.
 #pragma once
 
+#include <QDebug>
 #include <QHash>
 #include <QProcess>
 #include <QTest>
@@ -45,15 +46,27 @@ public:
     }
 
     // Activates the windows of these classes in turn through the window manager, in one
-    // xdotool run, so that a burst is as quick as alt-tab makes it.
-    void activate(const QStringList& classes) const {
-        QStringList arguments;
-        for (const QString& name : classes)
-            arguments << QStringLiteral("windowactivate") << QStringLiteral("--sync")
-                      << QString::number(windows.value(name));
-        QProcess xdotool;
-        xdotool.start(QStringLiteral("xdotool"), arguments);
-        xdotool.waitForFinished(20000);
+    // xdotool run, so that a burst is as quick as alt-tab makes it; true once the last of them is
+    // the active window. The window manager may drop a request under load, so the last one is
+    // asked for again, and said so, before giving up.
+    bool activate(const QStringList& classes) const {
+        QStringList wanted = classes;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            QStringList arguments;
+            for (const QString& name : wanted)
+                arguments << QStringLiteral("windowactivate") << QStringLiteral("--sync")
+                          << QString::number(windows.value(name));
+            QProcess xdotool;
+            xdotool.start(QStringLiteral("xdotool"), arguments);
+            xdotool.waitForFinished(10000);
+            const xcb_window_t last = windows.value(classes.last());
+            if (QTest::qWaitFor([&] { return activeWindow() == last; }, 3000))
+                return true;
+            qWarning().noquote() << "openbox did not activate" << classes.last()
+                                 << "- asking again";
+            wanted = {classes.last()};
+        }
+        return false;
     }
 
 private:
@@ -79,6 +92,22 @@ private:
         xcb_map_window(connection, window);
         xcb_flush(connection);
         return window;
+    }
+
+    xcb_window_t activeWindow() const {
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 1, 18, "_NET_ACTIVE_WINDOW"), nullptr);
+        if (!atom)
+            return 0;
+        xcb_get_property_reply_t* property = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1),
+            nullptr);
+        free(atom);
+        xcb_window_t active = 0;
+        if (property && xcb_get_property_value_length(property) == sizeof(xcb_window_t))
+            active = *static_cast<const xcb_window_t*>(xcb_get_property_value(property));
+        free(property);
+        return active;
     }
 
     // Shown and framed: openbox reparents each window it manages into a frame of its own.
