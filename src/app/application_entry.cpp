@@ -1,7 +1,6 @@
 #include "app/application_entry.h"
 
 #include "app/widget.h"
-#include "app/window_accessible.h"
 #include "macros/macro_overflow_warning.h"
 #include "platform/desktop_session.h"
 #include "platform/hid_backend.h"
@@ -55,7 +54,6 @@ int runKorvane(int argc, char** argv, std::shared_ptr<HidBackend> hidBackend) {
         return 1;
     SymbolFont::install();
     MacroOverflowWarning::replacePresenter(&MacroOverflowWarning::showWarningBox);
-    installWindowAccessible();
 
     // Every relative path of the tool resolves against this directory.
     QDir::setCurrent(DataDirectory::choose(app.applicationDirPath(), app.applicationName()));

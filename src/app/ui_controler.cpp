@@ -1,5 +1,6 @@
 #include "app/ui_controler.h"
 
+#include "app/window_accessible.h"
 #include "controller/myqquickview.h"
 
 #include <QLoggingCategory>
@@ -23,6 +24,7 @@ void Ui_Controler::setupUi(QWidget* target, QObject* deviceLink) {
 
     view = new myQQuickView(form);
     view->setObjectName(QStringLiteral("ui_View"));
+    installWindowAccessible();
     view->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
 
     // The scene never calls the native side while it is being created, so these come after. The

@@ -1,25 +1,22 @@
 #!/usr/bin/python3
 """The tool as a screen reader sees it: korvane-demo on a private accessibility bus, its tree walked
-through AT-SPI in English and in Chinese, and each page's apply button found by its name and
-pressed through its accessibility action, with the virtual keyboard's wire read from the log.
+through AT-SPI in English and in Chinese, down from the application and up from every control, and
+each page's apply button found by its name and pressed through its accessibility action, with the
+virtual keyboard's wire read from the log.
 
 Usage (inside a private X server and D-Bus session, see run-suite): test_screen_reader.py BIN_DIR
 """
 
-import configparser
 import os
-import re
-import shutil
 import subprocess
 import sys
-import tempfile
-import time
 import unittest
 
 import pyatspi
 
+from korvane_a11y import WINDOW_TITLE, Tool, language_texts, wait_for
+
 BIN_DIR = sys.argv.pop(1)
-WINDOW_TITLE = "Korvane Keyboard 1.0"
 
 # Roles of the controls a user acts on, and of the groups that hold them. The view that holds the
 # whole scene and takes the keys for it is a filler below the window.
@@ -30,16 +27,6 @@ CONTROL_ROLES = {
     pyatspi.ROLE_POPUP_MENU, pyatspi.ROLE_LINK, pyatspi.ROLE_PANEL, pyatspi.ROLE_STATUS_BAR,
     pyatspi.ROLE_DIALOG, pyatspi.ROLE_FILLER,
 }
-
-
-def wait_for(condition, seconds=20.0, step=0.1):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        result = condition()
-        if result:
-            return result
-        time.sleep(step)
-    return condition()
 
 
 def walk(node):
@@ -68,51 +55,6 @@ def is_interactive(node):
     return node.getState().contains(pyatspi.STATE_FOCUSABLE) or any(n != "SetFocus" for n in names)
 
 
-def language_texts(code):
-    """The strings and scene texts of a shipped language file, as the tool reads them."""
-    parser = configparser.ConfigParser(interpolation=None, strict=False)
-    parser.optionxform = str
-    parser.read(os.path.join(BIN_DIR, "modules", "i18n", f"lang_{code}.ini"), encoding="utf-8")
-    strings = {int(k): v.strip('"') for k, v in parser["strings"].items()}
-    return strings, dict(parser["scene"])
-
-
-class Tool:
-    """korvane-demo started from a private copy of the build's program and data."""
-
-    def __init__(self):
-        self.dir = tempfile.mkdtemp(prefix="korvane-a11y-")
-        shutil.copytree(os.path.join(BIN_DIR, "modules"), os.path.join(self.dir, "modules"))
-        shutil.copy(os.path.join(BIN_DIR, "korvane-demo"), self.dir)
-        runtime = os.path.join(self.dir, "runtime")
-        os.mkdir(runtime, 0o700)
-        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_QUICK_BACKEND="software", QT_LOGGING_RULES="korvane.virtualkeyboard.debug=true",
-                   QT_MESSAGE_PATTERN="%{category}: %{message}", ASAN_OPTIONS="detect_leaks=0")
-        self.log_path = os.path.join(self.dir, "tool.log")
-        self.log = open(self.log_path, "w")
-        self.process = subprocess.Popen([os.path.join(self.dir, "korvane-demo")], env=env,
-                                        stdout=self.log, stderr=subprocess.STDOUT)
-
-    def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(20)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
-        self.log.close()
-        shutil.rmtree(self.dir, ignore_errors=True)
-
-    def frames(self):
-        """The command frames the host sent to the virtual keyboard, in hex, in wire order."""
-        with open(self.log_path, encoding="utf-8", errors="replace") as log:
-            return re.findall(r"korvane\.virtualkeyboard: feature out: ([0-9A-F ]+)", log.read())
-
-    def config_file(self):
-        return os.path.join(self.dir, "modules", "setting", "apConfig.bin")
-
-
 class ScreenReaderTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -123,7 +65,7 @@ class ScreenReaderTest(unittest.TestCase):
         assert ready, "the accessibility bus did not start"
         cls.addClassCleanup(cls.bus.wait, 10)
         cls.addClassCleanup(cls.bus.terminate)
-        cls.tool = Tool()
+        cls.tool = Tool(BIN_DIR, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         cls.addClassCleanup(cls.tool.stop)
         cls.app = wait_for(cls.find_app, seconds=60)
         assert cls.app, "the tool did not appear on the accessibility bus"
@@ -180,16 +122,13 @@ class ScreenReaderTest(unittest.TestCase):
         self.open_list(list_name)
         self.act(self.only(entry, pyatspi.ROLE_MENU_ITEM))
 
-    def new_frames(self, before, code):
-        """The frames with this command code sent since `before` frames had been."""
-        return [f for f in self.tool.frames()[before:] if f.split()[1] == code]
-
     # --- the tree ---
 
     def check_tree(self, expected):
         nodes = self.shown()
         window = [n for n in nodes if n.getRole() == pyatspi.ROLE_FRAME]
         self.assertEqual([w.name for w in window], [WINDOW_TITLE])
+        self.assertLinkedBothWays()
         interactive = [n for n in nodes if is_interactive(n)]
         self.assertGreater(len(interactive), 100, "the controls and the picture's keys are there")
         for node in interactive:
@@ -202,6 +141,27 @@ class ScreenReaderTest(unittest.TestCase):
             with self.subTest(expected=name):
                 self.assertTrue(self.shown_named(name, role), f"a {role} named {name!r}")
 
+    def assertLinkedBothWays(self):
+        """Each accessible names its parent, and the parent lists it at the index it reports: a
+        screen reader walks up from the focused control and takes one with a broken link for a
+        dead object. Hidden pages and panels count too: they show without a new walk."""
+        broken = []
+        self.app.clear_cache()
+        for parent in walk(self.app):
+            for i in range(parent.childCount):
+                child = parent.getChildAtIndex(i)
+                if child is None:
+                    broken.append(f"child {i} of {self.path(parent)} is missing")
+                    continue
+                if child.parent != parent or child.getIndexInParent() != i:
+                    broken.append(f"{self.path(child)} (child {i} of {parent.getRoleName()}) says it is "
+                                  f"child {child.getIndexInParent()} of {self.describe(child.parent)}")
+        self.assertEqual(broken, [])
+
+    @staticmethod
+    def describe(node):
+        return "nothing" if node is None else f"{node.getRoleName()}:{node.name}"
+
     def assertStatus(self, prefix):
         """The connection state, as the bottom bar shows it, with the firmware version."""
         bars = [n for n in self.shown() if n.getRole() == pyatspi.ROLE_STATUS_BAR]
@@ -213,7 +173,7 @@ class ScreenReaderTest(unittest.TestCase):
     def path(node):
         steps = []
         while node is not None and node.getRole() != pyatspi.ROLE_APPLICATION:
-            steps.append(f"{node.getRoleName()}:{node.name}")
+            steps.append(ScreenReaderTest.describe(node))
             node = node.parent
         return " < ".join(steps)
 
@@ -233,9 +193,9 @@ class ScreenReaderTest(unittest.TestCase):
     def test_2_keyApplyIsPressedByName(self):
         before = len(self.tool.frames())
         self.act(self.only("GAMING MODE", pyatspi.ROLE_CHECK_BOX), "Toggle")
-        self.assertTrue(wait_for(lambda: self.new_frames(before, "09")))
+        self.assertTrue(wait_for(lambda: self.tool.new_frames(before, "09")))
         self.act(self.only("APPLY", pyatspi.ROLE_PUSH_BUTTON))
-        sent = wait_for(lambda: self.new_frames(before, "0D"))
+        sent = wait_for(lambda: self.tool.new_frames(before, "0D"))
         self.assertEqual(len(sent), 1)
         self.assertTrue(sent[0].startswith("00 0D"))
 
@@ -245,17 +205,17 @@ class ScreenReaderTest(unittest.TestCase):
         self.choose("EFFECTS", "WAVE")
         before = len(self.tool.frames())
         self.act(self.only("APPLY", pyatspi.ROLE_PUSH_BUTTON))
-        sent = wait_for(lambda: len(self.new_frames(before, "08")) == 2 and self.new_frames(before, "08"))
+        sent = wait_for(lambda: len(self.tool.new_frames(before, "08")) == 2 and self.tool.new_frames(before, "08"))
         self.assertTrue(sent, "lights off, then the effect")
         self.assertEqual(sent[0].split()[:3], ["00", "08", "01"])
         self.assertEqual(sent[1].split()[:4], ["00", "08", "02", "03"], "WAVE is effect 3")
-        self.assertEqual(len(self.new_frames(before, "14")), 7, "the palette")
+        self.assertEqual(len(self.tool.new_frames(before, "14")), 7, "the palette")
 
     def test_4_backLightingApplyIsPressedByName(self):
         self.act(self.only("BACKLIGHTING", pyatspi.ROLE_MENU_ITEM))
         before = len(self.tool.frames())
         self.act(self.only("APPLY", pyatspi.ROLE_PUSH_BUTTON))
-        sent = wait_for(lambda: self.new_frames(before, "15"))
+        sent = wait_for(lambda: self.tool.new_frames(before, "15"))
         self.assertEqual(len(sent), 1)
 
     def test_5_settingsApplyIsPressedByName(self):
@@ -273,7 +233,7 @@ class ScreenReaderTest(unittest.TestCase):
     def test_6_everyControlHasANameAndARoleInChinese(self):
         self.act(self.only("SETTINGS", pyatspi.ROLE_PUSH_BUTTON))
         self.choose("LANGUAGE", "CHINESE (CN)")
-        strings, scene = language_texts("025044")
+        strings, scene = language_texts(BIN_DIR, "025044")
         self.assertTrue(wait_for(lambda: self.shown_named(strings[29], pyatspi.ROLE_COMBO_BOX)),
                         "the language list is named in Chinese")
         self.act(self.only(scene["settings"], pyatspi.ROLE_PUSH_BUTTON))
