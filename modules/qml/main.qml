@@ -102,7 +102,7 @@ Item {
             return
         event.accepted = true
         // Nothing steps behind a panel laid over the pages.
-        if (!askDialog.visible && !rulesPanel.visible)
+        if (!askDialog.visible && !rulesPanel.visible && !keysPanel.visible)
             main_Z9.stepEdits(back)
     }
 
@@ -261,6 +261,10 @@ Item {
                 upItem.isGlobalSettingSelect = false
                 rulesPanel.open()
             }
+            onKeysElsewhereWanted: {
+                upItem.isGlobalSettingSelect = false
+                keysPanel.open()
+            }
         }
 
         NumberAnimation {
@@ -288,6 +292,11 @@ Item {
     RulesPanel {
         id: rulesPanel
         objectName: "rulesPanel"
+    }
+
+    KeysElsewherePanel {
+        id: keysPanel
+        objectName: "keysPanel"
     }
 
     PendingEditsDialog {

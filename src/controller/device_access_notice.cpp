@@ -9,9 +9,11 @@
 DeviceAccessNotice::DeviceAccessNotice(Show show, QObject* parent)
     : LocalisedNotice(std::move(show), QStringLiteral("Keyboard Access"),
                       QStringLiteral("The Z9 keyboard is plugged in, but this user may not open "
-                                     "it.\nThe udev rule of the korvane package gives the "
-                                     "logged-in user access. To put it in place and apply it, "
-                                     "run once in a terminal:\n\n%1"),
+                                     "it.\nThe udev rule 70-korvane-z9.rules of the korvane "
+                                     "package lets the logged-in user open the keyboard's two "
+                                     "vendor interfaces, which the tool talks to, and nothing "
+                                     "else of it: not the keys typed on it. To put it in place "
+                                     "and apply it, run once in a terminal:\n\n%1"),
                       parent) {}
 
 void DeviceAccessNotice::tell() {

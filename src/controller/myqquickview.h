@@ -94,6 +94,12 @@ public slots:
     // problem, focused, recent.
     QVariantMap focusStatus();
 
+    // --- what the tool may open ---
+    // The opt-in rule for the keyboard's input event nodes, for keys typed into other windows:
+    // wayland (whether the session is one, where it matters), active (whether it lies where
+    // udev reads it), and the commands that enable and remove it.
+    QVariantMap eventNodeRule();
+
     // --- macro library ---
     QVariant createMacroIni();
     QVariant deleteMacroIni(QVariant name);

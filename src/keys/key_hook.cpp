@@ -3,8 +3,10 @@
 #include "device/dev_info.h"
 #include "keys/evdev_key_listener.h"
 #include "keys/key_code_tables.h"
+#include "keys/window_key_listener.h"
 #include "keys/xinput_key_listener.h"
 #include "platform/desktop_session.h"
+#include "platform/udev_rule_command.h"
 
 #include <QHash>
 #include <QObject>
@@ -21,11 +23,14 @@ quint16 scanKey(quint32 scanCode, quint32 flags) {
     return quint16((scanCode & 0xFF) << 8 | (flags & KeyHookCodes::extendedFlag));
 }
 
-// On a Wayland session an X client sees no other application's keys, even when the tool itself
-// runs through XWayland: read the keyboard itself.
+// On a Wayland session a program hears the keys typed into its own window, even when the tool
+// itself runs through XWayland. The keyboard's own event nodes, which carry the keys typed into
+// every window, only where the user has put the opt-in rule that opens them in place.
 std::unique_ptr<KeyListener> sessionKeyListener() {
     if (!DesktopSession::isWayland())
         return std::make_unique<XInputKeyListener>();
+    if (!UdevRuleCommand::isOptInActive())
+        return std::make_unique<WindowKeyListener>();
     EvdevKeyListener::DeviceIds ids;
     for (const DevInfo& device : readDeviceTable(deviceTableFile))
         ids.append({device.vid, device.pid});

@@ -47,7 +47,8 @@ void fillVkToUsage();
 // Reports a key's change of state to the scene; the key itself always goes on unchanged.
 void keyboardHookProc(int code, uint message, const KeyEventRecord* record);
 
-// Installs the hook on the session's keys: X11 raw key events, or the keyboard's own event
-// nodes on a Wayland session. False when neither can be listened to.
+// Installs the hook on the session's keys: X11 raw key events; on a Wayland session the keys
+// typed into the tool's own window, or the keyboard's own event nodes where the opt-in rule is
+// in place. False when the chosen source cannot be listened to.
 bool installKeyHook();
 void removeKeyHook();

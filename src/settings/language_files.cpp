@@ -34,7 +34,8 @@ const QStringList& sceneTextNames() {
               "down",           "rulesOpen",    "rulesTitle",    "rulesThrough", "rulesProblem",
               "rulesNoService", "rulesDamaged", "rulesNotSaved", "rulesOn",      "rulesOff",
               "rulesDefault",   "rulesLeave",   "rulesEmpty",    "rulesHint",    "rulesAdd",
-              "rulesRemove",    "rulesRecent",  "rulesClose"})
+              "rulesRemove",    "rulesRecent",  "rulesClose",    "keysOpen",     "keysTitle",
+              "keysWhat",       "keysActive",   "keysInactive",  "keysCopy"})
             all.append(QString::fromLatin1(name));
         return all;
     }();

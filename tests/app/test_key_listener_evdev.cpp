@@ -1,10 +1,15 @@
-// On a Wayland session the keys come from the Z9's own input event nodes, found by its ids:
-// a keyboard behind umockdev's fake nodes and uevents.
+// On a Wayland session where the user has put the opt-in rule in place, the keys come from the
+// Z9's own input event nodes, found by its ids: a keyboard behind umockdev's fake nodes and
+// uevents. Without the rule the tool opens none of them.
 #include "key_report_recorder.h"
 #include "keys/evdev_key_listener.h"
 #include "keys/key_hook.h"
+#include "keys/window_key_listener.h"
+#include "platform/udev_rule_command.h"
 #include "umockdev_preload.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <linux/input.h>
@@ -86,6 +91,8 @@ class TestKeyListenerEvdev : public QObject {
 private:
     UMockdevTestbed* testbed = nullptr;
     std::unique_ptr<RecordingTool> tool;
+    // Stands for the directories udev reads rules from.
+    QTemporaryDir udevRules;
 
     EvdevKeyListener* listener() const { return dynamic_cast<EvdevKeyListener*>(hookHandle.get()); }
 
@@ -99,8 +106,26 @@ private:
 private slots:
     void initTestCase() {
         qputenv("WAYLAND_DISPLAY", "wayland-0");
+        UdevRuleCommand::setRulesDirectories({udevRules.path()});
         testbed = umockdev_testbed_new();
         tool = std::make_unique<RecordingTool>();
+    }
+
+    // Every test but the first runs with the opt-in rule in place.
+    void init() {
+        QFile rule(udevRules.filePath(UdevRuleCommand::optInRuleName));
+        QVERIFY(rule.open(QIODevice::WriteOnly));
+        QVERIFY(rule.write("SUBSYSTEM==\"input\", TAG+=\"uaccess\"\n") > 0);
+    }
+
+    void withoutTheOptInNoEventNodeIsOpened() {
+        QVERIFY(QFile::remove(udevRules.filePath(UdevRuleCommand::optInRuleName)));
+        QVERIFY(!UdevRuleCommand::isOptInActive());
+        FakeKeyboardNode z9(testbed, z9Product);
+        QVERIFY(tool->widget->installHOOK());
+        QVERIFY(!listener());
+        // The keys typed into the tool's own window are what it hears.
+        QVERIFY(dynamic_cast<WindowKeyListener*>(hookHandle.get()));
     }
 
     void cleanupTestCase() {
@@ -109,6 +134,7 @@ private slots:
     }
 
     void keysOfTheZ9AreReportedAndOtherKeyboardsAreLeftAlone() {
+        QVERIFY(UdevRuleCommand::isOptInActive());
         FakeKeyboardNode z9(testbed, z9Product);
         FakeKeyboardNode other(testbed, "3/46d/c31c/110");
         startListening();

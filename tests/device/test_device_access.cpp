@@ -72,6 +72,7 @@ private slots:
         const QStringList expected = noticeIn(langCode);
         QCOMPARE(shown->warnings.first(), expected);
         QVERIFY(expected.value(1).contains(QStringLiteral("sudo udevadm trigger")));
+        QVERIFY(expected.value(1).contains(UdevRuleCommand::ruleName));
         QVERIFY(!expected.value(1).contains(QStringLiteral("%1")));
 
         // Later scans of the same plug-in stay silent, each opening the command interface once.

@@ -20,6 +20,11 @@ const QByteArray commandDescriptor =
     QByteArray::fromHex("0601FF0901A101150026FF0075089540090181020901910295080901B102C0");
 const QByteArray notificationDescriptor =
     QByteArray::fromHex("0602FF0901A101150026FF007508950409018102C0");
+// The boot keyboard interface: modifiers, a reserved byte, LEDs and six key codes.
+const QByteArray bootKeyboardDescriptor = QByteArray::fromHex(
+    "05010906A101050719E029E71500250175019508810295017508810195057501050819012905910295017503"
+    "910195067508150025650507190029658100C0");
+constexpr int bootKeyboardInterface = 0;
 
 QByteArray resolved(UMockdevIoctlClient* client, size_t length, UMockdevIoctlData** data) {
     GError* error = nullptr;
@@ -92,6 +97,46 @@ void UmockdevZ9::plug() {
     addDevices();
 }
 
+// One HID interface of the keyboard with its hidraw node, as sysfs shows them; `contents`, when
+// given, makes the node a plain file rather than a terminal.
+UmockdevZ9::HidrawNode UmockdevZ9::addHidraw(const QByteArray& usbName, int number,
+                                             const QByteArray& descriptor,
+                                             const QByteArray& contents) {
+    const QByteArray interfaceName = usbName + ":1." + QByteArray::number(number);
+    gchar* interfacePath = umockdev_testbed_add_device(
+        testbed, "usb", interfaceName.constData(), usbDevice.constData(), "bInterfaceNumber",
+        QByteArray::number(number, 16).rightJustified(2, '0').constData(), nullptr, "DEVTYPE",
+        "usb_interface", nullptr);
+    // Bus entries of removed devices stay behind, so every hid device gets a name of its own.
+    const QByteArray hidName =
+        "0003:04D9:5E01." + QByteArray::number(nextNode, 16).toUpper().rightJustified(4, '0');
+    gchar* hid = umockdev_testbed_add_device(testbed, "hid", hidName.constData(), interfacePath,
+                                             nullptr, "HID_ID", "0003:000004D9:00005E01",
+                                             "HID_NAME", "Korvane Z9", "HID_UNIQ", "", nullptr);
+    umockdev_testbed_set_attribute_binary(
+        testbed, hid, "report_descriptor",
+        reinterpret_cast<guint8*>(const_cast<char*>(descriptor.constData())),
+        int(descriptor.size()));
+    const QByteArray hidrawName = "hidraw" + QByteArray::number(nextNode++);
+    HidrawNode node{"/dev/" + hidrawName, QByteArray(hid) + "/hidraw/" + hidrawName};
+    // A node named without contents becomes a terminal, whose other end wakes the reader.
+    const QByteArray description =
+        "P: " + QByteArray(hid).mid(4) + "/hidraw/" + hidrawName + "\nN: " + hidrawName +
+        (contents.isEmpty() ? QByteArray() : "=" + contents.toHex()) +
+        "\nE: DEVNAME=" + node.devnode +
+        "\nE: SUBSYSTEM=hidraw\nA: dev=247:" + QByteArray::number(nextNode) + "\n";
+    GError* added = nullptr;
+    if (!umockdev_testbed_add_from_string(testbed, description.constData(), &added)) {
+        qWarning("add_from_string: %s", added->message);
+        g_clear_error(&added);
+    }
+    // hidapi reads the report descriptor through the node's "device" link to its parent.
+    umockdev_testbed_set_attribute_link(testbed, node.syspath.constData(), "device", "../..");
+    g_free(hid);
+    g_free(interfacePath);
+    return node;
+}
+
 void UmockdevZ9::addDevices() {
     const QList<HidInterfaceInfo> interfaces = keyboard->listInterfaces();
     const QByteArray usbName = "1-" + QByteArray::number(nextNode + 1);
@@ -100,6 +145,10 @@ void UmockdevZ9::addDevices() {
         "manufacturer", "Korvane", "product", "Z9", "bcdDevice", "0105", "serial", "", nullptr,
         "DEVTYPE", "usb_device", nullptr);
     usbDevice = usb;
+    g_free(usb);
+
+    bootKeyboard =
+        addHidraw(usbName, bootKeyboardInterface, bootKeyboardDescriptor, QByteArray(1, 0));
 
     auto addNode = [&](int number, const QByteArray& descriptor) {
         auto node = std::make_unique<Node>();
@@ -109,40 +158,9 @@ void UmockdevZ9::addDevices() {
             if (interface.interfaceNumber == number)
                 node->connection = *keyboard->connect(interface.path);
         }
-        const QByteArray interfaceName = usbName + ":1." + QByteArray::number(number);
-        gchar* interfacePath = umockdev_testbed_add_device(
-            testbed, "usb", interfaceName.constData(), usb, "bInterfaceNumber",
-            QByteArray::number(number, 16).rightJustified(2, '0').constData(), nullptr, "DEVTYPE",
-            "usb_interface", nullptr);
-        // Bus entries of removed devices stay behind, so every hid device gets a name of its own.
-        const QByteArray hidName =
-            "0003:04D9:5E01." + QByteArray::number(nextNode, 16).toUpper().rightJustified(4, '0');
-        gchar* hid = umockdev_testbed_add_device(testbed, "hid", hidName.constData(), interfacePath,
-                                                 nullptr, "HID_ID", "0003:000004D9:00005E01",
-                                                 "HID_NAME", "Korvane Z9", "HID_UNIQ", "", nullptr);
-        umockdev_testbed_set_attribute_binary(
-            testbed, hid, "report_descriptor",
-            reinterpret_cast<guint8*>(const_cast<char*>(descriptor.constData())),
-            int(descriptor.size()));
-        const QByteArray hidrawName = "hidraw" + QByteArray::number(nextNode++);
-        node->devnode = "/dev/" + hidrawName;
-        // A node named without contents becomes a terminal, whose other end wakes the reader.
-        const QByteArray description =
-            "P: " + QByteArray(hid).mid(4) + "/hidraw/" + hidrawName + "\nN: " + hidrawName +
-            "\nE: DEVNAME=" + node->devnode +
-            "\nE: SUBSYSTEM=hidraw\nA: dev=247:" + QByteArray::number(nextNode) + "\n";
-        GError* added = nullptr;
-        if (!umockdev_testbed_add_from_string(testbed, description.constData(), &added)) {
-            qWarning("add_from_string: %s", added->message);
-            g_clear_error(&added);
-        }
-        gchar* hidraw = g_strdup((QByteArray(hid) + "/hidraw/" + hidrawName).constData());
-        node->syspath = hidraw;
-        // hidapi reads the report descriptor through the node's "device" link to its parent.
-        umockdev_testbed_set_attribute_link(testbed, hidraw, "device", "../..");
-        g_free(hidraw);
-        g_free(hid);
-        g_free(interfacePath);
+        const HidrawNode hidraw = addHidraw(usbName, number, descriptor);
+        node->devnode = hidraw.devnode;
+        node->syspath = hidraw.syspath;
 
         node->handler = umockdev_ioctl_base_new();
         g_signal_connect(node->handler, "handle-ioctl", G_CALLBACK(handleIoctl), node.get());
@@ -161,9 +179,21 @@ void UmockdevZ9::addDevices() {
     };
     command = addNode(VirtualKeyboard::commandInterface, commandDescriptor);
     notification = addNode(VirtualKeyboard::notificationInterface, notificationDescriptor);
-    g_free(usb);
     // The ioctl handlers take their nodes over in umockdev's own thread; opens fail until then.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
+}
+
+QList<UmockdevZ9::HidrawNode> UmockdevZ9::hidrawNodes() const {
+    QList<HidrawNode> nodes{bootKeyboard};
+    for (const auto* node : {&command, &notification}) {
+        if (*node)
+            nodes.append({(*node)->devnode, (*node)->syspath});
+    }
+    return nodes;
+}
+
+QByteArray UmockdevZ9::fileOf(const QByteArray& devnode) const {
+    return QByteArray(umockdev_testbed_get_root_dir(testbed)) + devnode;
 }
 
 void UmockdevZ9::removeDevices() {
@@ -177,6 +207,9 @@ void UmockdevZ9::removeDevices() {
         g_object_unref((*node)->handler);
         retired.push_back(std::move(*node));
     }
+    if (!bootKeyboard.syspath.isEmpty())
+        umockdev_testbed_remove_device(testbed, bootKeyboard.syspath.constData());
+    bootKeyboard = {};
     if (!usbDevice.isEmpty())
         umockdev_testbed_remove_device(testbed, usbDevice.constData());
     usbDevice.clear();

@@ -22,8 +22,7 @@ DescriptorClass classify(const QByteArray& descriptor) {
 }
 
 // The Z9's own interfaces, as its device table names them by usage page.
-const QByteArray command =
-    hex("0601FF0901A101150026FF0075089540090181020901910295080901B102C0");
+const QByteArray command = hex("0601FF0901A101150026FF0075089540090181020901910295080901B102C0");
 const QByteArray notification = hex("0602FF0901A101150026FF007508950409018102C0");
 // The boot keyboard interface: modifiers, reserved byte, LEDs and six key codes.
 const QByteArray bootKeyboard =
@@ -81,7 +80,8 @@ private slots:
             << hex("0601FF0901A1010507190029658100C0") << standard;
         QTest::newRow("vendor page with a keyboard usage in four bytes")
             << hex("0601FF0901A1010B04000700150025018102C0") << standard;
-        QTest::newRow("page just below the vendor range") << hex("06FFFE0901A1018102C0") << standard;
+        QTest::newRow("page just below the vendor range")
+            << hex("06FFFE0901A1018102C0") << standard;
         QTest::newRow("no usage page at all") << hex("A1018102C0") << standard;
 
         QTest::newRow("empty") << QByteArray() << unreadable;
@@ -117,8 +117,10 @@ private slots:
         QTest::newRow("command") << command << QByteArray("ID_KORVANE_VENDOR_INTERFACE=1\n");
         QTest::newRow("notification")
             << notification << QByteArray("ID_KORVANE_VENDOR_INTERFACE=1\n");
-        QTest::newRow("boot keyboard") << bootKeyboard << QByteArray("ID_KORVANE_VENDOR_INTERFACE=0\n");
-        QTest::newRow("truncated") << command.left(10) << QByteArray("ID_KORVANE_VENDOR_INTERFACE=0\n");
+        QTest::newRow("boot keyboard")
+            << bootKeyboard << QByteArray("ID_KORVANE_VENDOR_INTERFACE=0\n");
+        QTest::newRow("truncated")
+            << command.left(10) << QByteArray("ID_KORVANE_VENDOR_INTERFACE=0\n");
         QTest::newRow("empty") << QByteArray() << QByteArray("ID_KORVANE_VENDOR_INTERFACE=0\n");
     }
 

@@ -1,6 +1,7 @@
 #include "device_scene_probe.h"
 
 #include "controller/myqquickview.h"
+#include "platform/udev_rule_command.h"
 #include "settings/settings_file.h"
 #include "settings/settings_paths.h"
 
@@ -40,6 +41,7 @@ DeviceSceneProbe::DeviceSceneProbe(myQQuickView* view, Hid_Thread* hid,
                                    std::shared_ptr<VirtualKeyboard> keyboard, QObject* parent)
     : QObject(parent), view(view), hid(hid), keyboard(std::move(keyboard)) {
     previousHandler = qInstallMessageHandler(keepSceneWarnings);
+    UdevRuleCommand::setRulesDirectories({udevRules.path()});
 }
 
 DeviceSceneProbe::~DeviceSceneProbe() {
@@ -58,6 +60,7 @@ void DeviceSceneProbe::reset() {
     for (const QString& name : macros.entryList(QDir::Files))
         macros.remove(name);
     QFile::remove(SettingsPaths::focusRulesFile());
+    setSession(false, false);
     keyboard->setState({});
     keyboard->clearRecord();
     QMutexLocker locker(&warningLock);
@@ -161,4 +164,17 @@ bool DeviceSceneProbe::writeRulesFile(const QString& text) {
     QFile file(SettingsPaths::focusRulesFile());
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(text.toUtf8()) == text.toUtf8().size();
+}
+
+void DeviceSceneProbe::setSession(bool isWayland, bool isOptInActive) {
+    qunsetenv("XDG_SESSION_TYPE");
+    if (isWayland)
+        qputenv("WAYLAND_DISPLAY", "wayland-scene-test");
+    else
+        qunsetenv("WAYLAND_DISPLAY");
+    QFile rule(udevRules.filePath(UdevRuleCommand::optInRuleName));
+    if (isOptInActive && rule.open(QIODevice::WriteOnly))
+        rule.write("SUBSYSTEM==\"input\", TAG+=\"uaccess\"\n");
+    else
+        rule.remove();
 }

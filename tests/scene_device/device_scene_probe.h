@@ -4,6 +4,7 @@
 #include "virtual/virtual_keyboard.h"
 
 #include <QObject>
+#include <QTemporaryDir>
 #include <QStringList>
 #include <QVariant>
 
@@ -21,7 +22,8 @@ public:
     ~DeviceSceneProbe() override;
 
     // Back to a fresh start: empty profile files, profile 0 current, no macros, no rules file, a
-    // keyboard in its factory state with an empty record, no warnings.
+    // keyboard in its factory state with an empty record, no warnings, an X11 session without
+    // the opt-in rule.
     Q_INVOKABLE void reset();
     // Waits until the last command's transfer has ended.
     Q_INVOKABLE bool waitIdle();
@@ -46,6 +48,9 @@ public:
     // lay one down.
     Q_INVOKABLE QString rulesFile() const;
     Q_INVOKABLE bool writeRulesFile(const QString& text);
+    // The session as the controller sees it: a Wayland one or not, and the opt-in rule for the
+    // keyboard's event nodes in place or not (in a folder that stands for udev's).
+    Q_INVOKABLE void setSession(bool isWayland, bool isOptInActive);
     // Warnings and errors that scene documents wrote since the last reset.
     Q_INVOKABLE QStringList sceneWarnings() const;
 
@@ -54,5 +59,6 @@ private:
 
     myQQuickView* view;
     Hid_Thread* hid;
+    QTemporaryDir udevRules;
     std::shared_ptr<VirtualKeyboard> keyboard;
 };

@@ -254,32 +254,52 @@ Item {
         }
     }
 
-    Text {
+    // A worded entry to a panel laid over the window.
+    component PanelLink: Text {
+        id: link
+        property string label: ""
+        signal opened
+        width: 150
+        elide: Text.ElideRight
+        text: "【 " + label + " 】"
+        font.family: Scene.globalSetting_fontFamily
+        font.pixelSize: Scene.globalSetting_size
+        font.bold: true
+        color: linkMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
+        function open() {
+            Scene.ui_View.playMedia_Index(4)
+            link.opened()
+        }
+        MouseArea {
+            id: linkMouse
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: link.open()
+        }
+        FocusTarget {
+            name: link.label
+            onActivated: link.open()
+        }
+    }
+
+    PanelLink {
         id: rulesOpen
         objectName: "rulesOpen"
         x: textBox.x
         y: textBox.y + textBox.height + 14
-        width: 150
-        elide: Text.ElideRight
-        text: "【 " + Scene.sceneTexts.rulesOpen + " 】"
-        font.family: Scene.globalSetting_fontFamily
-        font.pixelSize: Scene.globalSetting_size
-        font.bold: true
-        color: rulesMouse.containsMouse ? Scene.globalSetting_color : Scene.globalSetting_color_enable
-        function open() {
-            Scene.ui_View.playMedia_Index(4)
-            controls.page.rulesWanted()
-        }
-        MouseArea {
-            id: rulesMouse
-            anchors.fill: parent
-            hoverEnabled: true
-            onClicked: rulesOpen.open()
-        }
-        FocusTarget {
-            name: Scene.sceneTexts.rulesOpen
-            onActivated: rulesOpen.open()
-        }
+        label: Scene.sceneTexts.rulesOpen
+        onOpened: controls.page.rulesWanted()
+    }
+
+    // Only a Wayland session keeps one program from seeing the keys typed into another.
+    PanelLink {
+        objectName: "keysOpen"
+        x: textBox.x
+        y: rulesOpen.y + rulesOpen.height + 6
+        width: 300
+        visible: controls.page.isWayland
+        label: Scene.sceneTexts.keysOpen
+        onOpened: controls.page.keysElsewhereWanted()
     }
 
     Row {

@@ -16,6 +16,10 @@ Image {
     signal languageLoaded
     // The per-application profiles panel was asked for.
     signal rulesWanted
+    // The panel about keys typed into other windows was asked for.
+    signal keysElsewhereWanted
+    // Whether the session is a Wayland one, where that panel has something to offer.
+    readonly property bool isWayland: Scene.ui_View ? Scene.ui_View.eventNodeRule().wayland : false
     property string version: "3.1.0817"
     property int _Size: 11
     property color _Color: "#FF00FFFF"

@@ -58,6 +58,12 @@ QtObject {
         "rulesRemove": "REMOVE",
         "rulesRecent": "LATELY FOCUSED:",
         "rulesClose": "CLOSE",
+        "keysOpen": "KEYS IN OTHER WINDOWS",
+        "keysTitle": "KEYS TYPED INTO OTHER WINDOWS",
+        "keysWhat": "An optional udev rule lets every program you run read every key typed on the Z9, in any window and passwords included, so that the tool can record macros from keys typed into other windows too.",
+        "keysActive": "The rule is in place (from its next start the tool hears the Z9's keys in every window). To remove it, run in a terminal:",
+        "keysInactive": "The rule is not in place: the tool hears only the keys typed into its own window. To put it in place, run in a terminal:",
+        "keysCopy": "COPY",
         // Names that a screen reader gives the controls that show a picture instead of a text.
         "settings": "SETTINGS",
         "close": "CLOSE",
