@@ -1,5 +1,6 @@
 """What the screen reader suites share: korvane-demo started from a private copy of a build, its
-wire read from its log, the shipped language texts, and waiting for a condition."""
+wire read from its log, the shipped language texts, waiting for a condition, and finding and acting
+on its controls over AT-SPI."""
 
 import configparser
 import os
@@ -8,6 +9,8 @@ import shutil
 import subprocess
 import tempfile
 import time
+
+import pyatspi
 
 WINDOW_TITLE = "Korvane Keyboard 1.0"
 
@@ -71,3 +74,78 @@ class Tool:
 
     def config_file(self):
         return os.path.join(self.dir, "modules", "setting", "apConfig.bin")
+
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def is_shown(node):
+    states = node.getState()
+    return states.contains(pyatspi.STATE_VISIBLE) and states.contains(pyatspi.STATE_SHOWING)
+
+
+def action_names(node):
+    try:
+        action = node.queryAction()
+    except NotImplementedError:
+        return []
+    return [action.getName(i) for i in range(action.nActions)]
+
+
+class AtspiDriver:
+    """Finds the tool's controls over AT-SPI and acts on them as a screen reader does; mixed into a
+    test case whose class holds the tool's application as `app`."""
+
+    @staticmethod
+    def find_app():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is None:
+                continue
+            for j in range(app.childCount):
+                window = app.getChildAtIndex(j)
+                if window is not None and window.name == WINDOW_TITLE:
+                    return app
+        return None
+
+    @classmethod
+    def shown(cls):
+        cls.app.clear_cache()
+        return [node for node in walk(cls.app) if is_shown(node)]
+
+    @classmethod
+    def shown_named(cls, name, role=None):
+        return [node for node in cls.shown()
+                if node.name == name and (role is None or node.getRole() == role)]
+
+    def only(self, name, role):
+        """The one control of that name and role that is shown and can be used now."""
+        def usable():
+            return [n for n in self.shown_named(name, role) if n.getState().contains(pyatspi.STATE_ENABLED)]
+        found = wait_for(usable, seconds=10)
+        self.assertEqual(len(found), 1, f"one usable {role} named {name!r}")
+        return found[0]
+
+    def act(self, node, action="Press"):
+        names = action_names(node)
+        self.assertIn(action, names, f"{node.name!r} offers {action}")
+        node.queryAction().doAction(names.index(action))
+
+    def open_list(self, name):
+        """Opens a drop-down as a screen reader user does: focus from the reader, then Enter."""
+        box = self.only(name, pyatspi.ROLE_COMBO_BOX)
+        box.queryComponent().grabFocus()
+        self.assertTrue(wait_for(lambda: box.getState().contains(pyatspi.STATE_FOCUSED)))
+        window = subprocess.run(["xdotool", "search", "--name", WINDOW_TITLE], capture_output=True,
+                                text=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "Return"], check=True)
+
+    def choose(self, list_name, entry):
+        self.open_list(list_name)
+        self.act(self.only(entry, pyatspi.ROLE_MENU_ITEM))

@@ -61,7 +61,7 @@ Item {
             const light = findChild(scene, "connectionLight")
             const text = findChild(scene, "connectionText")
             // What a screen reader reads in the bottom bar.
-            const state = findChild(scene, "connectionState")
+            const state = findChild(findChild(scene, "connectionState"), "focusTarget")
             compare(text.text, "-----")
             verify(Qt.colorEqual(light.color, "#FF0000"))
             compare(state.Accessible.name, "NO KEYBOARD CONNECTED")

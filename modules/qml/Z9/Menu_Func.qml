@@ -42,7 +42,9 @@ Item {
     Column {
         id: column
         spacing: 6
-        Accessible.role: Accessible.MenuBar
+        // One of the pages at a time, as the profiles are one of six: a screen reader reads each
+        // entry as a radio button, chosen or not.
+        Accessible.role: Accessible.List
         Accessible.name: Scene.sceneTexts.functions
         Repeater {
             id: entryRepeater
@@ -81,7 +83,7 @@ Item {
                 }
                 FocusTarget {
                     objectName: "focusTarget"
-                    role: Accessible.MenuItem
+                    role: Accessible.RadioButton
                     name: entry.textX
                     checkable: true
                     checked: menuFunc.currentIndex === entry.index // qmllint disable unqualified

@@ -61,8 +61,6 @@ Item {
         objectName: "connectionState"
         property bool isConnected: false
         property string version: ""
-        Accessible.role: Accessible.StatusBar
-        Accessible.name: isConnected ? Scene.sceneTexts.connected + " " + version : Scene.sceneTexts.notConnected
         anchors.right: container.right
         anchors.rightMargin: 10
         width: light.width + 3 + stateText.width
@@ -89,6 +87,14 @@ Item {
             font.family: "Consolas"
             font.pixelSize: 10
             color: Scene.globalSetting_color_enable
+        }
+
+        // The last stop of Tab: a screen reader reads the state where a user looks for it.
+        FocusTarget {
+            objectName: "focusTarget"
+            role: Accessible.StatusBar
+            name: indicator.isConnected ? Scene.sceneTexts.connected.trim() + " " + indicator.version.trim()
+                                        : Scene.sceneTexts.notConnected
         }
     }
 
