@@ -1,4 +1,6 @@
 #include "ctl/korvane_ctl.h"
+#include "platform/version_option.h"
+#include "program_version.h"
 #include "service/service_route.h"
 #include "settings/data_directory.h"
 
@@ -7,6 +9,9 @@
 #include <QLoggingCategory>
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status =
+            answerVersionOption(argc, argv, "korvanectl", KORVANE_VERSION))
+        return *status;
     QCoreApplication app(argc, argv);
     // The device link's diagnostics are for developers; QT_LOGGING_RULES can still show them.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));

@@ -64,6 +64,7 @@ QString overview() {
           << QStringLiteral(
                  "  --demo      use a virtual Z9 keyboard, which keeps its settings between runs")
           << QStringLiteral("  --json      print the result as JSON")
+          << QStringLiteral("  --version   print the version")
           << QStringLiteral("  --help      this text; korvanectl <command> --help for a command")
           << QString()
           << QStringLiteral("Exit status: 0 done, 1 the keyboard did not take a command or a file "

@@ -35,14 +35,15 @@ const QString menuPath = QStringLiteral("/MenuBar");
 const QString trayPath = QStringLiteral("/StatusNotifierItem");
 
 const char* const usage =
-    "Usage: korvane-service [--demo]\n"
+    "Usage: korvane-service [--demo] [--version] [--help]\n"
     "\n"
     "Holds the Z9 keyboard for the session and offers it on the session bus as\n"
     "org.korvane.Keyboard1, with a tray icon. The window and korvanectl go through it while it\n"
     "runs. D-Bus starts it on the first call; it ends on SIGTERM or when the session ends.\n"
     "\n"
-    "  --demo   a virtual Z9 keyboard instead of the real one, shared with korvanectl --demo\n"
-    "  --help   this text\n";
+    "  --demo      a virtual Z9 keyboard instead of the real one, shared with korvanectl --demo\n"
+    "  --version   print the version\n"
+    "  --help      this text\n";
 
 // The window beside this executable (a build tree, the installed bin/), else on the PATH.
 void openWindow(bool demo) {
@@ -161,7 +162,7 @@ int runKorvaneService(int argc, char** argv) {
     }
     const bool demo = options.contains(QStringLiteral("--demo"));
     if (options.size() > (demo ? 1 : 0)) {
-        QTextStream(stderr) << "korvane-service: unknown option; valid: --demo, --help\n";
+        QTextStream(stderr) << "korvane-service: unknown option; valid: --demo, --version, --help\n";
         return 2;
     }
     // The device link's diagnostics are for developers; QT_LOGGING_RULES can still show them.

@@ -1,5 +1,6 @@
-# bash completion for korvanectl. korvanectl itself knows its commands, effects, key names,
-# media functions and macros: it prints the candidates for the word being typed.
+# bash completion for korvanectl. korvanectl itself knows its commands, effects, colours, key names,
+# media functions, macros, rule applications and profiles: it prints the candidates for the word
+# being typed, one per line, as it does for zsh and fish.
 _korvanectl() {
     local candidates
     mapfile -t candidates < <("$1" __complete "${COMP_WORDS[@]:1:COMP_CWORD}" 2>/dev/null)
