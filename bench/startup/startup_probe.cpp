@@ -2,6 +2,8 @@
 // desktop, and prints "<milliseconds from exec> <peak RSS in KiB> <CPU milliseconds of the
 // process at that frame> <idle CPU in % of a core>" once the program has settled. The idle figure
 // is measured over the seconds given with --idle (0, the default, skips it and prints 0).
+// --on-frame COMMAND runs COMMAND (through the shell, with PROBED_PID set to the program's process
+// id) as soon as the first frame is seen, e.g. to dump a profiler's counts at that moment.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -121,13 +123,20 @@ long peakRssKiB(pid_t pid) {
 
 int main(int argc, char** argv) {
     int idleSeconds = 0;
-    if (argc > 2 && std::strcmp(argv[1], "--idle") == 0) {
-        idleSeconds = std::atoi(argv[2]);
+    const char* onFrame = nullptr;
+    while (argc > 2 && argv[1][0] == '-') {
+        if (std::strcmp(argv[1], "--idle") == 0)
+            idleSeconds = std::atoi(argv[2]);
+        else if (std::strcmp(argv[1], "--on-frame") == 0)
+            onFrame = argv[2];
+        else
+            break;
         argv += 2;
         argc -= 2;
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_probe [--idle SECONDS] PROGRAM [ARGS...]\n");
+        std::fprintf(stderr,
+                     "usage: startup_probe [--idle SECONDS] [--on-frame COMMAND] PROGRAM [ARGS...]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -143,13 +152,19 @@ int main(int argc, char** argv) {
         execv(argv[1], argv + 1);
         _exit(127);
     }
-    const auto deadline = start + std::chrono::seconds(30);
+    // Generous, for a program that runs under a profiler.
+    const auto deadline = start + std::chrono::seconds(900);
     double firstFrameMs = -1;
     double firstFrameCpuMs = -1;
     while (Clock::now() < deadline) {
         if (screenDiffers(display, reference)) {
             firstFrameMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             firstFrameCpuMs = cpuMs(pid);
+            if (onFrame) {
+                setenv("PROBED_PID", std::to_string(pid).c_str(), 1);
+                if (std::system(onFrame) != 0)
+                    std::fprintf(stderr, "startup_probe: the --on-frame command failed\n");
+            }
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -169,7 +184,7 @@ int main(int argc, char** argv) {
     XDestroyImage(reference);
     XCloseDisplay(display);
     if (firstFrameMs < 0) {
-        std::fprintf(stderr, "startup_probe: no frame within 30 s\n");
+        std::fprintf(stderr, "startup_probe: no frame within 900 s\n");
         return 1;
     }
     std::printf("%.1f %ld %.1f %.3f\n", firstFrameMs, rss, firstFrameCpuMs, idlePercent);

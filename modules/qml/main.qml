@@ -102,7 +102,7 @@ Item {
             return
         event.accepted = true
         // Nothing steps behind a panel laid over the pages.
-        if (!askDialog.visible && !rulesPanel.visible && !keysPanel.visible)
+        if (!askDialog.visible && !rulesPanel.isOpen && !keysPanel.visible)
             main_Z9.stepEdits(back)
     }
 
@@ -289,9 +289,20 @@ Item {
         }
     }
 
-    RulesPanel {
+    // The per-application profiles panel and, below, the question about unapplied edits are built
+    // the first time they open, by document: the window opens without their types, objects, texts
+    // and pictures, which most sittings never show.
+    Loader {
         id: rulesPanel
-        objectName: "rulesPanel"
+        anchors.fill: parent
+        active: false
+        readonly property var panel: item
+        readonly property bool isOpen: panel !== null && panel.visible
+        function open() {
+            active = true
+            panel.open()
+        }
+        Component.onCompleted: setSource("basic/RulesPanel.qml", { "objectName": "rulesPanel" })
     }
 
     KeysElsewherePanel {
@@ -299,12 +310,34 @@ Item {
         objectName: "keysPanel"
     }
 
-    PendingEditsDialog {
+    Item {
         id: askDialog
         objectName: "askDialog"
-        onAnswered: function (answer) {
-            mainIten.forceActiveFocus()
-            main_Z9.settle(answer)
+        anchors.fill: parent
+        visible: false
+        function open() {
+            visible = true
+            askLoader.active = true
+            askLoader.dialog.open()
+        }
+        function answer(value) {
+            if (askLoader.dialog)
+                askLoader.dialog.answer(value)
+        }
+        Loader {
+            id: askLoader
+            readonly property var dialog: item
+            anchors.fill: parent
+            active: false
+            Component.onCompleted: setSource("basic/PendingEditsDialog.qml")
+        }
+        Connections {
+            target: askLoader.item
+            function onAnswered(answer) {
+                askDialog.visible = false
+                mainIten.forceActiveFocus()
+                main_Z9.settle(answer)
+            }
         }
     }
 

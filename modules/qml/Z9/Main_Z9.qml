@@ -183,9 +183,8 @@ Item {
                 height: pageArea.height
                 visible: pageArea.curID === pageIndex
                 onPageLoaded: mainZ9.catchUp(keydefineSlot)
-                sourceComponent: Page_Keydefine {
-                    objectName: "_Page_Keydefine"
-                }
+                pageSource: "Page_Keydefine.qml"
+                pageName: "_Page_Keydefine"
             }
             PageSlot {
                 id: macroSlot
@@ -195,9 +194,8 @@ Item {
                 height: pageArea.height - 46
                 visible: pageArea.curID === pageIndex
                 onPageLoaded: mainZ9.catchUp(macroSlot)
-                sourceComponent: Page_Macro {
-                    objectName: "_Page_Macro"
-                }
+                pageSource: "Page_Macro.qml"
+                pageName: "_Page_Macro"
             }
             PageSlot {
                 id: colorSlot
@@ -205,9 +203,8 @@ Item {
                 applyFunction: "apply"
                 visible: pageArea.curID === pageIndex
                 onPageLoaded: mainZ9.catchUp(colorSlot)
-                sourceComponent: Page_Color {
-                    objectName: "_Page_Color"
-                }
+                pageSource: "Page_Color.qml"
+                pageName: "_Page_Color"
             }
             PageSlot {
                 id: backlightSlot
@@ -220,9 +217,8 @@ Item {
                     if (visible)
                         call("syncColor")
                 }
-                sourceComponent: Page_BackLighting {
-                    objectName: "_Page_Backlight"
-                }
+                pageSource: "Page_BackLighting.qml"
+                pageName: "_Page_Backlight"
             }
         }
 

@@ -11,6 +11,10 @@ QtObject {
     property Item modalRoot: null
     // The control that held the focus last: Tab goes on from where it was, when it went away.
     property Item lastFocused: null
+    // What each control shows while it holds the focus.
+    readonly property Component markComponent: Component {
+        FocusMark {}
+    }
 
     readonly property int topBarEnd: 40
     readonly property int bottomBarStart: 540

@@ -2,8 +2,9 @@ import QtQuick
 
 // What makes a control usable without a mouse: laid over the control, it is the control as a
 // screen reader sees it (role and name), takes the focus in reading order with Tab and Shift+Tab,
-// shows a mark in the skin's highlight colour while it holds the focus, and reports Space, Enter
-// and a screen reader's press as `activated`. A control adds its arrow keys on its own instance.
+// shows a mark (FocusMark) in the skin's highlight colour while it holds the focus, and reports
+// Space, Enter and a screen reader's press as `activated`. A control adds its arrow keys on its own
+// instance.
 Item {
     id: target
     property int role: Accessible.Button
@@ -19,6 +20,9 @@ Item {
     property bool holdsTab: false
     // The key (Space, Enter) whose press activates the control, while `activated` runs; else 0.
     property int activatingKey: 0
+    // The mark shown while the control holds the focus: made when the control first takes it, as
+    // most controls never do.
+    property Item mark: null
     signal activated
 
     function keyActivates(event) {
@@ -58,30 +62,15 @@ Item {
     }
 
     onActiveFocusChanged: {
-        if (activeFocus)
-            FocusChain.lastFocused = target
+        if (!activeFocus)
+            return
+        FocusChain.lastFocused = target
+        if (!mark)
+            mark = FocusChain.markComponent.createObject(target, { "target": target,
+                                                                   "offset": Qt.binding(() => target.markOffset) })
     }
     onEnabledChanged: FocusChain.whenGone(target)
     onVisibleChanged: FocusChain.whenGone(target)
     Component.onCompleted: FocusChain.register(target)
     Component.onDestruction: FocusChain.unregister(target)
-
-    Rectangle {
-        objectName: "focusMark"
-        anchors.fill: parent
-        anchors.margins: -target.markOffset
-        visible: target.activeFocus
-        color: "transparent"
-        radius: 2
-        border.width: 2
-        border.color: Scene.globalSetting_color
-        Rectangle {
-            anchors.fill: parent
-            anchors.margins: -1
-            color: "transparent"
-            radius: 3
-            border.width: 1
-            border.color: "#A0000000"
-        }
-    }
 }
