@@ -41,6 +41,8 @@ Item {
     property var script_0B: []
     property var totalColor: []
     property var twinkleColors: []
+    // The same colours packed as 0xRRGGBB.
+    property var twinklePacked: []
 
     readonly property var factoryPalette: Lighting.factoryPalette
 
@@ -130,8 +132,13 @@ Item {
 
     // Key colours are worked out at most once per displayed frame, and only after a change.
     property bool colorsDirty: false
+    // The colours (0xRRGGBB, in key order) that the last step of the wave or the twinkle gave the
+    // keys, so that the frame need not read them back from every key; null once anything else may
+    // have changed a key's colour.
+    property var stepColors: null
 
     function invalidate() {
+        stepColors = null
         colorsDirty = true
         // Qt 6.4's type description lists Qt.callLater as a property, so the lint cannot tell it is
         // a method.
@@ -160,8 +167,15 @@ Item {
         }
         const keys = model.keys_kId
         const packed = new Array(keys.length)
-        for (let i = 0; i < keys.length; ++i)
-            packed[i] = packedColor(keyRGBA(keys[i]))
+        const stepped = stepColors
+        if (stepped !== null && stepped.length === keys.length) {
+            const alpha = packedColor([0, 0, 0, bind_A])
+            for (let i = 0; i < keys.length; ++i)
+                packed[i] = alpha | stepped[i]
+        } else {
+            for (let i = 0; i < keys.length; ++i)
+                packed[i] = packedColor(keyRGBA(keys[i]))
+        }
         layer.setColors(packed)
     }
 
@@ -248,6 +262,7 @@ Item {
             slots.push(Math.floor(Math.random() * 7))
         totalColor = [].concat(...palette)
         twinkleColors = Lighting.twinkleColors(totalColor)
+        twinklePacked = twinkleColors.map(rgb => (rgb[0] << 16) | (rgb[1] << 8) | rgb[2])
         curClrIdChged(slots)
     }
 
@@ -256,26 +271,34 @@ Item {
     function waveStep() {
         const keys = model ? model.keys_kId : []
         const reverse = directLV === 2 || directLV === 3
+        const stepped = new Array(keys.length)
         for (let i = 0; i < keys.length; ++i) {
             const key = keys[i]
             const rgb = Lighting.waveStep(key._R, key._G, key._B, reverse)
             key._R = rgb >> 16
             key._G = (rgb >> 8) & 255
             key._B = rgb & 255
+            stepped[i] = rgb
         }
+        stepColors = stepped
     }
 
     // Each key blends from its palette slot to the next one in five steps.
     function twinkleStep() {
         const keys = model ? model.keys_kId : []
         const colors = twinkleColors
+        const packed = twinklePacked
+        const stepped = new Array(keys.length)
         for (let i = 0; i < keys.length; ++i) {
             const key = keys[i]
-            const rgb = colors[(5 * key.curClrId + count) % 35]
+            const step = (5 * key.curClrId + count) % 35
+            const rgb = colors[step]
             key._R = rgb[0]
             key._G = rgb[1]
             key._B = rgb[2]
+            stepped[i] = packed[step]
         }
+        stepColors = stepped
     }
 
     function stepCount(length) {
