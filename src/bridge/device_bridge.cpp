@@ -31,11 +31,12 @@ QVariantList numbers(std::initializer_list<uchar> values) {
 } // namespace
 
 DeviceBridge::DeviceBridge(Hid_Thread* hidThread, QList<SettingsFile*>& profileSettings,
-                           int& currentProfile)
-    : hidThread(hidThread), profileSettings(profileSettings), currentProfile(currentProfile) {}
+                           int& currentProfile, CommandHolder holder)
+    : hidThread(hidThread), profileSettings(profileSettings), currentProfile(currentProfile),
+      holder(std::move(holder)) {}
 
 void DeviceBridge::ui_01H_SetReportRate(uchar rate) {
-    send(hidThread, [&](Hid_Thread& link) { link.hid_01H_SetReportRate(rate); });
+    sendSet([=](Hid_Thread& link) { link.hid_01H_SetReportRate(rate); });
 }
 
 // Selecting a profile is where the scene loads it: its file is read afresh here, so that what
@@ -47,69 +48,66 @@ void DeviceBridge::ui_02H_SetCurrentProfile(int profile) {
     if (profile == currentProfile)
         return;
     currentProfile = profile;
-    send(hidThread, [&](Hid_Thread& link) { link.hid_02H_SetCurrentProfile(profile & 0xFF); });
+    sendSet([=](Hid_Thread& link) { link.hid_02H_SetCurrentProfile(profile & 0xFF); });
 }
 
 void DeviceBridge::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4) {
-    send(hidThread,
-         [&](Hid_Thread& link) { link.hid_03H_SetKeyboardoption(byte1, byte2, byte3, byte4); });
+    sendSet([=](Hid_Thread& link) { link.hid_03H_SetKeyboardoption(byte1, byte2, byte3, byte4); });
 }
 
 void DeviceBridge::ui_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4) {
-    send(hidThread,
-         [&](Hid_Thread& link) { link.hid_04H_SetButtonSensitivity(sens1, sens2, sens3, sens4); });
+    sendSet(
+        [=](Hid_Thread& link) { link.hid_04H_SetButtonSensitivity(sens1, sens2, sens3, sens4); });
 }
 
 void DeviceBridge::ui_07H_SetControlIndicatorLight(uchar effect, uchar frequenty) {
-    send(hidThread,
-         [&](Hid_Thread& link) { link.hid_07H_SetControlIndicatorLight(effect, frequenty); });
+    sendSet([=](Hid_Thread& link) { link.hid_07H_SetControlIndicatorLight(effect, frequenty); });
 }
 
 void DeviceBridge::ui_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light,
                                      uchar color, uchar direction) {
     writeProfile(ProfileStore::ledTypeKey(), numbers({effect, speed, light, color, direction}));
-    send(hidThread, [&](Hid_Thread& link) {
+    sendSet([=](Hid_Thread& link) {
         link.hid_08H_SetLEDType(option, effect, speed, light, color, direction);
     });
 }
 
 void DeviceBridge::ui_09H_SetKeyboardMode(uchar mode) {
-    send(hidThread, [&](Hid_Thread& link) { link.hid_09H_SetKeyboardMode(mode); });
+    sendSet([=](Hid_Thread& link) { link.hid_09H_SetKeyboardMode(mode); });
 }
 
 void DeviceBridge::ui_0DH_SetKeyMatrix(const QVariantList& src512) {
     ProfileStore::writeKeyMatrix(currentFile(), src512);
     QByteArray matrix = toDeviceBytes(src512, keyMatrixBytes);
-    send(hidThread, [&](Hid_Thread& link) { link.hid_0DH_SetKeyMatrix(deviceBuffer(matrix)); });
+    sendSet([=](Hid_Thread& link) mutable { link.hid_0DH_SetKeyMatrix(deviceBuffer(matrix)); });
 }
 
 void DeviceBridge::ui_0EH_SetKeyOnOff(const QVariantList& src21) {
     QByteArray keyOnOff = toDeviceBytes(src21, keyOnOffBytes);
-    send(hidThread, [&](Hid_Thread& link) { link.hid_0EH_SetKeyOnOff(deviceBuffer(keyOnOff)); });
+    sendSet([=](Hid_Thread& link) mutable { link.hid_0EH_SetKeyOnOff(deviceBuffer(keyOnOff)); });
 }
 
 void DeviceBridge::ui_12H_SetUserPicture(uchar index, uchar option, const QVariantList& src512) {
     writeProfile(ProfileStore::userPictureKey(index), src512);
     QByteArray picture = toDeviceBytes(src512, pictureBytes);
-    send(hidThread, [&](Hid_Thread& link) {
+    sendSet([=](Hid_Thread& link) mutable {
         link.hid_12H_SetUserPicture(index, option, deviceBuffer(picture));
     });
 }
 
 void DeviceBridge::ui_13H_SetRecoveryData() {
-    send(hidThread, [](Hid_Thread& link) { link.hid_13H_SetRecoveryData(); });
+    sendSet([](Hid_Thread& link) { link.hid_13H_SetRecoveryData(); });
 }
 
 void DeviceBridge::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue) {
     writeProfile(ProfileStore::colorKey(index), numbers({rValue, gValue, bValue}));
-    send(hidThread,
-         [&](Hid_Thread& link) { link.hid_14H_SetColor(index, rValue, gValue, bValue); });
+    sendSet([=](Hid_Thread& link) { link.hid_14H_SetColor(index, rValue, gValue, bValue); });
 }
 
 void DeviceBridge::ui_15H_SetBackLEDType(uchar effect, uchar speed, uchar light, uchar color,
                                          uchar direction) {
     writeProfile(ProfileStore::backLedTypeKey(), numbers({effect, speed, light, color, direction}));
-    send(hidThread, [&](Hid_Thread& link) {
+    sendSet([=](Hid_Thread& link) {
         link.hid_15H_SetBackLEDType(effect, speed, light, color, direction);
     });
 }
@@ -186,7 +184,7 @@ void DeviceBridge::ui_11H_SetMacroKey(const QVariant& macroId, const QVariant& n
     if (encoded.size() > macroBlockSize)
         MacroOverflowWarning::show();
     MacroBlock block = fitMacroBlock(encoded);
-    send(hidThread, [&](Hid_Thread& link) {
+    sendSet([=](Hid_Thread& link) mutable {
         link.hid_11H_SetMacroKey(uchar(macroId.toInt() & 0xFF), block.data());
     });
 }
@@ -199,6 +197,15 @@ QString DeviceBridge::ui_80H_GetFWVersion() {
 
 QVariantList DeviceBridge::getKeydefine(const QVariant& matrixId) {
     return readProfile(ProfileStore::keydefineKey(matrixId.toString()));
+}
+
+void DeviceBridge::sendSet(DeviceCommand command) {
+    if (!hidThread)
+        return;
+    if (holder)
+        holder(std::move(command));
+    else
+        command(*hidThread);
 }
 
 SettingsFile& DeviceBridge::currentFile() const {

@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <functional>
+
 class Hid_Thread;
 class SettingsFile;
 
@@ -13,9 +15,17 @@ class SettingsFile;
 // The window's controller and korvanectl both go through here, so a script changes the keyboard
 // and the profile files exactly as the window does. The bridge works on state its owner keeps:
 // the device link (null: nothing is sent), the six profile files and the current profile index.
+//
+// Set commands go to the link at once, or to `holder` (when given), which runs them later in the
+// order given (the window holds them while another program switches the profile for it). Their
+// files are written at once, in the profile that is current when they are given.
 class DeviceBridge {
 public:
-    DeviceBridge(Hid_Thread* hidThread, QList<SettingsFile*>& profileSettings, int& currentProfile);
+    using DeviceCommand = std::function<void(Hid_Thread&)>;
+    using CommandHolder = std::function<void(DeviceCommand)>;
+
+    DeviceBridge(Hid_Thread* hidThread, QList<SettingsFile*>& profileSettings, int& currentProfile,
+                 CommandHolder holder = nullptr);
 
     void ui_01H_SetReportRate(uchar rate);
     void ui_02H_SetCurrentProfile(int profile);
@@ -54,6 +64,7 @@ public:
     QVariantList getKeydefine(const QVariant& matrixId);
 
 private:
+    void sendSet(DeviceCommand command);
     SettingsFile& currentFile() const;
     QVariantList readProfile(const QString& key) const;
     void writeProfile(const QString& key, const QVariantList& value) const;
@@ -61,4 +72,5 @@ private:
     Hid_Thread* hidThread;
     QList<SettingsFile*>& profileSettings;
     int& currentProfile;
+    CommandHolder holder;
 };

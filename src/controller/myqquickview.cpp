@@ -1,6 +1,7 @@
 #include "controller/myqquickview.h"
 
 #include "controller/device_access_notice.h"
+#include "controller/service_silence_notice.h"
 #include "macros/key_name_table.h"
 #include "scene/cap_edge_image_provider.h"
 #include "scene/local_file_url_opener.h"
@@ -41,6 +42,10 @@ myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
     deviceAccessNotice =
         std::make_unique<DeviceAccessNotice>([this](const QString& title, const QString& text) {
             settingsDialogs->warning(title, text);
+        });
+    serviceSilenceNotice =
+        std::make_unique<ServiceSilenceNotice>([this](const QString& title, const QString& text) {
+            settingsDialogs->inform(title, text);
         });
     new LocalFileUrlOpener(this);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controller/device_command_queue.h"
 #include "device/device_access.h"
 
 #include <QList>
@@ -14,6 +15,7 @@
 class DeviceBridge;
 class Hid_Thread;
 class DeviceAccessNotice;
+class ServiceSilenceNotice;
 class SettingsDialogs;
 class SettingsFile;
 class StoreFailureNotice;
@@ -44,15 +46,20 @@ public:
     SettingsFile* apConfigSettings = nullptr;
     QList<SettingsFile*> profileSettings;
     int currentProfile = 0;
-    // Hands a profile switch (0 … 5) to whoever else holds the keyboard, and says whether it took
-    // it; unset, or false, and the switch goes to the keyboard directly.
-    std::function<bool(int)> profileSwitchHandover;
+    // Hands a profile switch (0 … 5) to whoever else holds the keyboard and calls `done` once,
+    // later, with whether it took it; unset, or not taken, and the switch goes to the keyboard
+    // directly. The device commands given meanwhile wait in `deviceCommands`.
+    using ProfileSwitchHandover = std::function<void(int profile, std::function<void(bool)> done)>;
+    ProfileSwitchHandover profileSwitchHandover;
+    DeviceCommandQueue deviceCommands;
     // The file dialogs and message boxes of the settings slots; tests put stand-ins here.
     std::unique_ptr<SettingsDialogs> settingsDialogs;
     // Tells the user once when a change cannot be stored, in the language chosen last.
     std::unique_ptr<StoreFailureNotice> storeFailureNotice;
     // Tells the user when the keyboard is plugged in but may not be opened.
     std::unique_ptr<DeviceAccessNotice> deviceAccessNotice;
+    // Tells the user that the background service did not answer and the window works alone.
+    std::unique_ptr<ServiceSilenceNotice> serviceSilenceNotice;
 
 signals:
     void isShownChanged();
@@ -165,6 +172,8 @@ private:
 
     // The device commands on this controller's link and profile files.
     DeviceBridge deviceBridge();
+    // Runs `command` on the link, when there is one by the time its turn comes.
+    DeviceCommandQueue::Command onLink(std::function<void(Hid_Thread&)> command);
 
     void invokeOnRoot(const char* function, const QVariantList& arguments = {});
 };

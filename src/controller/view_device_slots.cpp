@@ -4,19 +4,41 @@
 
 #include "bridge/device_bridge.h"
 
+// Set commands take their turn behind a profile switch that is being handed over.
 DeviceBridge myQQuickView::deviceBridge() {
-    return DeviceBridge(hidThread, profileSettings, currentProfile);
+    return DeviceBridge(hidThread, profileSettings, currentProfile,
+                        [this](DeviceBridge::DeviceCommand command) {
+                            deviceCommands.run(onLink(std::move(command)));
+                        });
+}
+
+DeviceCommandQueue::Command myQQuickView::onLink(std::function<void(Hid_Thread&)> command) {
+    return [this, command = std::move(command)] {
+        if (hidThread)
+            command(*hidThread);
+    };
 }
 
 void myQQuickView::ui_01H_SetReportRate(uchar rate) {
     deviceBridge().ui_01H_SetReportRate(rate);
 }
 
+// The window shows and stores in the new profile at once; the keyboard's switch is handed over
+// when someone takes it, and sent from here when it is not taken.
 void myQQuickView::ui_02H_SetCurrentProfile(int profile) {
-    // Handed over, the switch is made; the bridge then only reads the profile's file again.
-    if (profile != currentProfile && profileSwitchHandover && profileSwitchHandover(profile))
-        currentProfile = profile;
-    deviceBridge().ui_02H_SetCurrentProfile(profile);
+    if (profile == currentProfile || !profileSwitchHandover) {
+        deviceBridge().ui_02H_SetCurrentProfile(profile);
+        return;
+    }
+    DeviceBridge(hidThread, profileSettings, currentProfile,
+                 [this, profile](DeviceBridge::DeviceCommand sendSwitch) {
+                     deviceCommands.handOver(
+                         [this, profile](std::function<void(bool)> done) {
+                             profileSwitchHandover(profile, std::move(done));
+                         },
+                         onLink(std::move(sendSwitch)));
+                 })
+        .ui_02H_SetCurrentProfile(profile);
 }
 
 void myQQuickView::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4) {

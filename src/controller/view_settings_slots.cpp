@@ -2,6 +2,7 @@
 // languages and the background image.
 #include "controller/device_access_notice.h"
 #include "controller/myqquickview.h"
+#include "controller/service_silence_notice.h"
 
 #include "device/lang_file_valid.h"
 
@@ -88,6 +89,9 @@ QStringList myQQuickView::getGlobalStrings(QString langCode) {
                                  language.messages.value(LanguageFiles::storeFailureTextMessage));
     deviceAccessNotice->setTexts(language.messages.value(LanguageFiles::deviceAccessTitleMessage),
                                  language.messages.value(LanguageFiles::deviceAccessTextMessage));
+    serviceSilenceNotice->setTexts(
+        language.messages.value(LanguageFiles::serviceSilenceTitleMessage),
+        language.messages.value(LanguageFiles::serviceSilenceTextMessage));
     return language.strings;
 }
 

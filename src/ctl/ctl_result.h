@@ -12,6 +12,9 @@ enum class ExitStatus : int {
     NoKeyboard = 3,
     NoPermission = 4,
     DeviceBusy = 5,
+    // The background service holds the keyboard but did not answer in time, or ended before it
+    // answered.
+    NoAnswer = 6,
 };
 
 // What one command leaves: on success the text and the machine-readable form of its result, on

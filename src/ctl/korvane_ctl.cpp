@@ -69,10 +69,15 @@ QString overview() {
           << QString()
           << QStringLiteral("Exit status: 0 done, 1 the keyboard did not take a command or a file "
                             "could not be written, 2 bad argument, 3 no keyboard, 4 no permission "
-                            "to open the keyboard, 5 device busy.")
+                            "to open the keyboard, 5 device busy, 6 the background service did "
+                            "not answer in time.")
           << QStringLiteral(
                  "While korvane-service runs, korvanectl hands each command to it; otherwise "
-                 "the window and korvanectl take turns on the keyboard.");
+                 "the window and korvanectl take turns on the keyboard. A service that does not "
+                 "answer a ping within 2 s is passed by: korvanectl works with the keyboard "
+                 "itself and says so (with --demo, whose keyboard the service holds, it stops "
+                 "with status 6). A command handed over gets 10 s to end, or 60 s for lighting, "
+                 "keys, macros, import and reset; then korvanectl stops with status 6.");
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -7,23 +7,46 @@
 
 #include <QDir>
 
+#include <limits>
+
 CommandLineAdaptor::CommandLineAdaptor(KeyboardService& service, bool demo, QObject* object)
     : QDBusAbstractAdaptor(object), service(service), demo(demo) {}
 
-int CommandLineAdaptor::Run(const QStringList& arguments, const QString& directory, QString& output,
-                            QString& errors) {
+int CommandLineAdaptor::Run(const QStringList& arguments, const QString& directory, QString&,
+                            QString&) {
+    run(arguments, directory, std::nullopt);
+    return 0;
+}
+
+int CommandLineAdaptor::RunBefore(const QStringList& arguments, const QString& directory,
+                                  qulonglong deadline, QString&, QString&) {
+    run(arguments, directory,
+        qint64(qMin(deadline, qulonglong(std::numeric_limits<qint64>::max()))));
+    return 0;
+}
+
+void CommandLineAdaptor::run(const QStringList& arguments, const QString& directory,
+                             KeyboardService::StartBefore startBefore) {
     if (wantsDemoKeyboard(arguments) != demo) {
         BusObject::of(this).sendErrorReply(
             ServiceError::otherKeyboard(),
             demo ? QStringLiteral("the service holds the virtual keyboard (--demo)")
                  : QStringLiteral("the service holds the real keyboard"));
-        return 0;
+        return;
     }
     if (QDir::isRelativePath(directory)) {
         BusObject::of(this).sendErrorReply(
             ServiceError::invalidArgument(),
             QStringLiteral("'%1' is no absolute directory").arg(directory));
-        return 0;
+        return;
     }
-    return service.runCommandLine(arguments, directory, output, errors);
+    service.runCommandLine(
+        arguments, directory, startBefore,
+        [reply = LaterReply(this)](const std::optional<KeyboardService::LineResult>& result) {
+            if (!result)
+                reply.fail(ServiceError::tooLate(),
+                           QStringLiteral("the call came after its deadline; nothing was done"));
+            else
+                reply.send({result->status, result->out, result->err});
+        });
 }

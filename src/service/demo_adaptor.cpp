@@ -29,3 +29,9 @@ void DemoAdaptor::FailReports(bool failing) {
     faults.failFeatureReports = failing;
     keyboard->setFaults(faults);
 }
+
+void DemoAdaptor::SlowReports(uint milliseconds) {
+    VirtualKeyboardFaults faults = keyboard->faults();
+    faults.reportDelayMs = int(qMin(milliseconds, 60000u));
+    keyboard->setFaults(faults);
+}

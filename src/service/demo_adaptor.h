@@ -27,6 +27,8 @@ public slots:
     void RefuseAccess(bool refused);
     // Every feature report fails, as with a keyboard that does not take commands.
     void FailReports(bool failing);
+    // The keyboard takes this long to accept each report, as a slow or busy one does.
+    void SlowReports(uint milliseconds);
 
 private:
     std::shared_ptr<VirtualKeyboard> keyboard;

@@ -88,9 +88,13 @@ void KeyboardAdaptor::SetBackLighting(const QString& effect, const QVariantMap& 
 
 void KeyboardAdaptor::run(const CtlCommand& command, const CtlArguments& arguments) {
     // A caller on the bus has no working directory of ours: its file names must be absolute.
-    const CtlResult result = service.run(command, arguments, QDir::rootPath());
-    if (!result.isOk())
-        BusObject::of(this).sendErrorReply(ServiceError::nameOf(result.status), result.error);
+    service.run(command, arguments, QDir::rootPath(),
+                [reply = LaterReply(this)](const CtlResult& result) {
+                    if (result.isOk())
+                        reply.send();
+                    else
+                        reply.fail(ServiceError::nameOf(result.status), result.error);
+                });
 }
 
 void KeyboardAdaptor::runWithFile(const CtlCommand& command, uint profile, const QString& file) {

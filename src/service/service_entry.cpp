@@ -123,7 +123,7 @@ int serve(QCoreApplication& app, bool demo) {
 
     HeldKeyboard keyboard(demo);
     KeyboardService service(keyboard.demoBackend, std::move(keyboard.monitor));
-    service.scan();
+    service.start();
 
     FocusHost focus(service, SettingsPaths::focusRulesFile());
     focus.start();

@@ -11,6 +11,7 @@ QString nameOf(ExitStatus status) {
     switch (status) {
     case ExitStatus::Ok:
     case ExitStatus::Failed:
+    case ExitStatus::NoAnswer:
         break;
     case ExitStatus::BadArgument:
         return invalidArgument();
@@ -26,6 +27,10 @@ QString nameOf(ExitStatus status) {
 
 QString invalidArgument() {
     return ServiceNames::errorPrefix + QStringLiteral("InvalidArgument");
+}
+
+QString tooLate() {
+    return ServiceNames::errorPrefix + QStringLiteral("TooLate");
 }
 
 QString otherKeyboard() {

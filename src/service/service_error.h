@@ -13,6 +13,8 @@ namespace ServiceError {
 
 QString nameOf(ExitStatus status);
 QString invalidArgument();
+// A call that reached the head of the queue after the deadline its caller gave: nothing ran.
+QString tooLate();
 // Only for a korvanectl that asked for the other keyboard (--demo or not) than the service holds.
 QString otherKeyboard();
 // The service went away between the look-up and the call, or holds the other keyboard: nothing

@@ -100,9 +100,9 @@ bool TrayMenu::activate(int id) {
 }
 
 void TrayMenu::switchProfile(int index) {
-    const CtlResult result =
-        service.run(profileCommand(), {{QString::number(ProfileNumber::fromIndex(index))}, {}},
-                    QDir::rootPath());
-    if (!result.isOk())
-        qWarning().noquote() << "korvane-service:" << result.error;
+    service.run(profileCommand(), {{QString::number(ProfileNumber::fromIndex(index))}, {}},
+                QDir::rootPath(), [](const CtlResult& result) {
+                    if (!result.isOk())
+                        qWarning().noquote() << "korvane-service:" << result.error;
+                });
 }

@@ -14,7 +14,7 @@ const QString prefix = QStringLiteral("lang_");
 constexpr int codeLength = 6;
 // A complete file has 92 strings; a corrupt count must not allocate without bound.
 constexpr int maximumStrings = 4096;
-constexpr int messageCount = 8;
+constexpr int messageCount = 10;
 
 } // namespace
 

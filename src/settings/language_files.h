@@ -13,7 +13,7 @@ QVariantMap list(const QString& directory);
 struct Strings {
     QStringList strings; // font family, then strings 1 … N
     bool checksumValid = false;
-    QStringList messages; // message box texts "msg/0" … "msg/7", empty where the file has none
+    QStringList messages; // message box texts "msg/0" … "msg/9", empty where the file has none
     // Texts the scene added after the string list ("scene/" + name), only those the file has;
     // the scene keeps its English text for the others, so older files stay complete and valid.
     QVariantMap sceneTexts;
@@ -28,6 +28,9 @@ constexpr int storeFailureTextMessage = 5;
 // … and of the notice that the keyboard is plugged in but may not be opened.
 constexpr int deviceAccessTitleMessage = 6;
 constexpr int deviceAccessTextMessage = 7;
+// … and of the notice that the background service does not answer.
+constexpr int serviceSilenceTitleMessage = 8;
+constexpr int serviceSilenceTextMessage = 9;
 
 // A missing or unreadable file gives just an empty font family and an invalid checksum.
 Strings read(const QString& path);

@@ -17,4 +17,6 @@ public:
                                     const QString& filter) = 0;
     // A warning with a single OK button; returns once the user has closed it.
     virtual void warning(const QString& title, const QString& text) = 0;
+    // A message that stays beside the window, which goes on working; returns at once.
+    virtual void inform(const QString& title, const QString& text) = 0;
 };

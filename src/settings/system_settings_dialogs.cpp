@@ -19,3 +19,10 @@ void SystemSettingsDialogs::warning(const QString& title, const QString& text) {
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
+
+void SystemSettingsDialogs::inform(const QString& title, const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}

@@ -10,4 +10,5 @@ public:
     QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override;
     void warning(const QString& title, const QString& text) override;
+    void inform(const QString& title, const QString& text) override;
 };

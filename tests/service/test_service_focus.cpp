@@ -216,7 +216,7 @@ private slots:
                       {desktop, QStringLiteral("steam_app_1086940")});
         QCOMPARE(call.err, QString());
         settle();
-        QCOMPARE(profileSwitches(service.setTraffic()), QList<int>({4}));
+        QTRY_COMPARE_WITH_TIMEOUT(profileSwitches(service.setTraffic()), QList<int>({4}), 10000);
         QCOMPARE(focusProperty(QStringLiteral("Backend")).toString(), backend);
         QCOMPARE(focusProperty(QStringLiteral("FocusedApplication")).toString(),
                  QStringLiteral("steam_app_1086940"));

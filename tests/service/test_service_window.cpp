@@ -1,45 +1,13 @@
 // The window beside a running korvane-service, in the same data folder: a profile switched over
 // D-Bus, from korvanectl or the tray shows in the window's profile menu and is read again by its
 // pages at once, and the window sends no switch of its own.
-#include "app/ui_controler.h"
-#include "app/widget.h"
 #include "bus_tools.h"
-#include "controller/myqquickview.h"
-#include "find_item.h"
 #include "service_process.h"
 #include "service_sandbox.h"
-#include "virtual/virtual_hid_backend.h"
-#include "virtual/virtual_keyboard.h"
+#include "window_beside.h"
 
 #include <QQuickItem>
 #include <QTest>
-
-namespace {
-
-// The window works in the service's data folder, with the shipped pictures and sounds beside.
-bool shareTheShippedData(const QString& shipped) {
-    for (const char* folder : {"img", "media", "doc", "macro"}) {
-        const QString target =
-            QDir(shipped).filePath(QStringLiteral("modules/") + QLatin1String(folder));
-        const QString link =
-            ServiceSandbox::path(QStringLiteral("bin/modules/") + QLatin1String(folder));
-        if (!QFile::link(target, link))
-            return false;
-    }
-    return QDir::setCurrent(ServiceSandbox::path(QStringLiteral("bin")));
-}
-
-QList<WireReport> profileSwitches(const VirtualKeyboard& keyboard) {
-    QList<WireReport> switches;
-    for (const WireReport& report : keyboard.record()) {
-        if (report.kind == WireReport::Kind::FeatureOut && report.bytes.size() > 1 &&
-            uchar(report.bytes[1]) == 0x02)
-            switches.append(report);
-    }
-    return switches;
-}
-
-} // namespace
 
 class TestServiceWindow : public QObject {
     Q_OBJECT
@@ -48,7 +16,7 @@ private slots:
     void theWindowFollowsTheService() {
         const QString shipped = QDir::currentPath();
         QVERIFY(ServiceSandbox::prepare(shipped));
-        QVERIFY(shareTheShippedData(shipped));
+        QVERIFY(WindowBeside::shareTheShippedData(shipped));
         ServiceProcess service;
         QVERIFY(service.waitUntilOnBus());
 
@@ -96,6 +64,8 @@ private slots:
         PropertiesRecorder recorder;
         QVERIFY(QMetaObject::invokeMethod(menu, "select", Q_ARG(QVariant, 4)));
         QCOMPARE(view->currentProfile, 4);
+        // Handed over without waiting: the service's answer comes in the event loop.
+        QTRY_COMPARE(view->deviceCommands.isWaiting(), false);
         const QList<WireReport> sent = service.setTraffic();
         QCOMPARE(sent.size(), 1);
         QCOMPARE(uchar(sent.first().bytes.at(1)), uchar(0x02));
@@ -106,7 +76,7 @@ private slots:
         QCOMPARE(menu->property("currentIndex").toInt(), 4);
 
         // The service sent the switches; the window sent none of its own.
-        QCOMPARE(profileSwitches(*keyboard), QList<WireReport>());
+        QCOMPARE(WindowBeside::profileSwitches(keyboard->record()), QList<WireReport>());
     }
 };
 

@@ -17,6 +17,7 @@ public:
     QString answer; // the path that the next file dialog returns; empty means cancel
     QList<FileDialog> fileDialogs;
     QList<QStringList> warnings; // title, text
+    QList<QStringList> informed; // title, text
 
     QString getSaveFileName(QWidget*, const QString& caption, const QString& dir,
                             const QString& filter) override {
@@ -30,5 +31,8 @@ public:
     }
     void warning(const QString& title, const QString& text) override {
         warnings.append({title, text});
+    }
+    void inform(const QString& title, const QString& text) override {
+        informed.append({title, text});
     }
 };
