@@ -406,6 +406,7 @@ Item {
             easing.type: Easing.OutElastic
             duration: mainIten.animation_speed
         }
+        onFinished: console.debug(Scene.windowLog, "the opening has ended")
     }
 
     // Closing: the scene folds upwards, then the window closes.

@@ -97,6 +97,64 @@ inline double meanDifference(const QImage& a, const QImage& b) {
     return double(sum) / (3.0 * a.width() * a.height());
 }
 
+// The tool's own word that its window stands still (the opening has ended, a page has slid in):
+// the lines it logs with these rules, read as they come. A picture taken before may show the
+// scene on its way.
+inline const QMap<QString, QString> windowEvents{
+    {QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("korvane.window.debug=true")}};
+
+class ToolLog {
+public:
+    explicit ToolLog(QProcess& tool) : tool(tool) {}
+
+    // Everything the tool wrote on its error output so far.
+    QString text() {
+        written += QString::fromLocal8Bit(tool.readAllStandardError());
+        return written;
+    }
+
+    // Waits until the tool has said `line` once more than this has waited for it before; false
+    // when it does not in time or ends first.
+    bool waitFor(const QString& line, int timeoutMs = 90000) {
+        const QString whole = QStringLiteral("korvane.window: ") + line + QLatin1Char('\n');
+        const int wanted = ++waited[line];
+        return QTest::qWaitFor(
+                   [&] {
+                       return text().count(whole) >= wanted || tool.state() == QProcess::NotRunning;
+                   },
+                   timeoutMs) &&
+               text().count(whole) >= wanted;
+    }
+
+    // The opening has ended and the first page has slid in.
+    bool waitForTheOpening() {
+        return waitFor(QStringLiteral("the opening has ended")) &&
+               waitFor(QStringLiteral("page 0 has slid in"));
+    }
+
+private:
+    QProcess& tool;
+    QString written;
+    QMap<QString, int> waited;
+};
+
+// Takes pictures of `area` until two in a row are the same, and returns the last; a null image
+// when the area keeps changing. The compositor shows a client's last frame a little after the
+// client drew it.
+inline QImage stillPicture(QRect area, int timeoutMs = 30000) {
+    QImage previous = screen().copy(area);
+    QImage now;
+    const bool still = QTest::qWaitFor(
+        [&] {
+            now = screen().copy(area);
+            const bool same = now == previous;
+            previous = now;
+            return same;
+        },
+        timeoutMs);
+    return still ? now : QImage();
+}
+
 // A private copy of one of the build's programs with the data tree beside it, and a runtime
 // directory of its own (the single-instance lock and the virtual keyboard's state live there).
 class ToolCopy {

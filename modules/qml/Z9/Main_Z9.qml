@@ -245,6 +245,7 @@ Item {
             to: 0
             easing.type: Easing.OutCubic
             duration: Scene.animation_speed * 0.5
+            onFinished: console.debug(Scene.windowLog, "page " + pageArea.curID + " has slid in")
         }
     }
 

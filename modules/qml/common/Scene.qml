@@ -1,10 +1,18 @@
 pragma Singleton
+import QtQml
 import QtQuick
 
 // What every document of the scene reads from outside itself: the native objects it calls and the
 // look that the settings page chooses. The scene's root (main.qml) hands both in; documents read
 // them here by name, so a rename is caught by the lint instead of failing at run time.
 QtObject {
+    // Off by default; QT_LOGGING_RULES="korvane.window.debug=true" tells when the window stands
+    // still after a move of the scene: the opening has ended, a page has slid in.
+    readonly property LoggingCategory windowLog: LoggingCategory {
+        name: "korvane.window"
+        defaultLogLevel: LoggingCategory.Info
+    }
+
     // The controller whose slots the scene calls, and the window control (close and drag).
     property var ui_View: null
     property var ui_Ctl: null
