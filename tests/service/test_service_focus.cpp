@@ -4,6 +4,7 @@
 // Shell extension are checked by the call they make and by the syntax of their sources.
 #include "bus_tools.h"
 #include "focus/profile_follower.h"
+#include "focus_tools.h"
 #include "headless_sway.h"
 #include "service_process.h"
 #include "service_sandbox.h"
@@ -17,29 +18,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace FocusTools;
+
 namespace {
-
-// The profile (1 … 6) of each profile switch on the wire, in order.
-QList<int> profileSwitches(const QList<WireReport>& sent) {
-    QList<int> profiles;
-    for (const WireReport& report : sent) {
-        if (report.kind == WireReport::Kind::FeatureOut && report.bytes.size() > 2 &&
-            uchar(report.bytes[1]) == 0x02)
-            profiles.append(uchar(report.bytes[2]) + 1);
-    }
-    return profiles;
-}
-
-ToolRun korvanectl(const QStringList& words) {
-    return runTool(QStringLiteral(KORVANECTL_EXECUTABLE),
-                   QStringList{QStringLiteral("--demo")} + words, ServiceSandbox::environment());
-}
-
-QVariant focusProperty(const QString& name) {
-    QDBusInterface focus(ServiceNames::busName, ServiceNames::objectPath,
-                         ServiceNames::focusInterface);
-    return focus.property(name.toLatin1().constData());
-}
 
 void settle() {
     QTest::qWait(ProfileFollower::settleMs + 700);
