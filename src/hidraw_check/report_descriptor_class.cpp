@@ -4,7 +4,7 @@
 
 namespace {
 
-// Item types and tags of the HID specification's short items (section 6.2.2).
+// Item types and tags of a report descriptor's short items, as USB HID class devices define them.
 enum ItemType : std::uint8_t { mainItem = 0, globalItem = 1, localItem = 2 };
 constexpr std::uint8_t longItemPrefix = 0xFE;
 constexpr std::uint8_t collectionTag = 0xA;
